@@ -31,8 +31,8 @@ int NaytaViesti(QWidget* omistaja, const QString& teksti, const QString& otsikko
     }
 
     if (painikkeet == 4) {
-        QPushButton* kylla = laatikko.addButton(QStringLiteral("&Kyllä"), QMessageBox::YesRole);
-        QPushButton* ei = laatikko.addButton(QStringLiteral("&Ei"), QMessageBox::NoRole);
+        QPushButton* kylla = laatikko.addButton(QStringLiteral("Kyllä"), QMessageBox::YesRole);
+        QPushButton* ei = laatikko.addButton(QStringLiteral("Ei"), QMessageBox::NoRole);
         laatikko.setDefaultButton(toinenOletuksena ? ei : kylla);
         laatikko.setEscapeButton(ei);
         laatikko.exec();

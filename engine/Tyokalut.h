@@ -50,6 +50,10 @@ public:
     // viesti::VastausOK, VastausKylla or VastausEi.
     virtual int Viesti(const std::string& teksti, const std::string& otsikko, int tyyli) = 0;
 
+    // Unloads the dialogs and the main window and ends the program. Returns to
+    // the caller, which must then unwind without touching the board.
+    virtual void SuljeOhjelma() = 0;
+
     // Handles every pending event once.
     virtual void KasitteleTapahtumat() = 0;
     // Handles events as they come, sleeping in between, for at most `sekuntia`.

@@ -1,0 +1,247 @@
+// Game flow: start-up, new games, the timer, the streak and quitting.
+
+#include "Peli.h"
+
+#include <limits>
+
+namespace sorvik {
+
+namespace {
+
+constexpr std::array<const char*, LaivojaLaivastossa> Sijoituskehotteet{
+    "Sijoita lentotukialuksesi (pituus 4 ruutua) vasemmanpuoleiseen ruudukkoon.",
+    "Sijoita 1. risteilijäsi (pituus 3 ruutua) vasemmanpuoleiseen ruudukkoon.",
+    "Sijoita 2. risteilijäsi (pituus 3 ruutua) vasemmanpuoleiseen ruudukkoon.",
+    "Sijoita 1. tykkiveneesi (pituus 2 ruutua) vasemmanpuoleiseen ruudukkoon.",
+    "Sijoita 2. tykkiveneesi (pituus 2 ruutua) vasemmanpuoleiseen ruudukkoon.",
+    "Sijoita 3. tykkiveneesi (pituus 2 ruutua) vasemmanpuoleiseen ruudukkoon.",
+    "Sijoita 1. sukellusveneesi (pituus 1 ruutu) vasemmanpuoleiseen ruudukkoon.",
+    "Sijoita 2. sukellusveneesi (pituus 1 ruutu) vasemmanpuoleiseen ruudukkoon.",
+    "Sijoita 3. sukellusveneesi (pituus 1 ruutu) vasemmanpuoleiseen ruudukkoon.",
+    "Sijoita 4. sukellusveneesi (pituus 1 ruutu) vasemmanpuoleiseen ruudukkoon.",
+};
+
+} // namespace
+
+void Peli::Kaynnista() {
+    saannot.LaivojenKulmatSaavatKoskettaa = true;
+    saannot.LaivaSaaSijaitaReunassa = true;
+    VoitotPerakkain = 0;
+    mUusiPeli_Click();
+    tk_.AsetaOsoitin(Osoitin::Oletus);
+}
+
+void Peli::cmdPainike_Click(int indeksi) {
+    // Hidden buttons do nothing, whatever reaches them (Enter, access keys).
+    if (!tk_.ValikonValinta(Valikko::NaytaPainikkeet)) {
+        return;
+    }
+    if (indeksi == 0) {
+        mUusiPeli_Click();
+    } else if (indeksi == 1) {
+        mLopeta_Click();
+    }
+}
+
+void Peli::mUusiPeli_Click() {
+    // During the computer's turn the entry is greyed; a request that slips in
+    // before the timer greys it must not pull the board from under the shot.
+    if (lopetetaan_ || KoneenVuoro()) {
+        return;
+    }
+    if (VoitotPerakkain >= 1 && PeliKaynnissa) {
+        const int vastaus =
+            tk_.Viesti("Haluatko varmasti keskeyttää nykyisen pelin ja\naloittaa uuden?",
+                       "Uusi peli", viesti::KyllaEi + viesti::Kysymys);
+        if (vastaus != viesti::VastausKylla) {
+            return;
+        }
+        if (!PutkenLoppu()) {
+            VoitotPerakkain = 0;
+        }
+    }
+    UusiPeli();
+}
+
+bool Peli::PutkenLoppu() {
+    // A streak that beats the last rank is offered to the list; the name
+    // dialog clears it unless it is closed from its window frame.
+    if (VoitotPerakkain > tk_.ListanViimeinenTulos()) {
+        tk_.AsetaOsoitin(Osoitin::Oletus);
+        tk_.KysyNimi();
+        return true;
+    }
+    return false;
+}
+
+void Peli::UusiPeli() {
+    tk_.AsetaOsoitin(Osoitin::Tiimalasi);
+    tk_.SalliPaaikkuna(false);
+    ++pelinumero_;
+
+    PelaajanOsumat = 0;
+    KoneenOsumat = 0;
+    EnsimmainenOsuma = 0;
+    SeuraavaRuutu = 0;
+    PelaajanVuoro = false;
+
+    int laivaruutuja = 0;
+    do {
+        PoistaLaivat();
+        for (const int pituus : {4, 3, 3, 2, 2, 2}) {
+            SijoitaKoneenLaiva(pituus);
+        }
+        for (int i = 0; i < 4; ++i) {
+            for (int n = 1; n <= Ruutuja; ++n) {
+                if (KoneenRuudut[n] == Tila::Vesi) {
+                    SijoitaKoneenLaiva(1);
+                    break;
+                }
+            }
+        }
+        laivaruutuja = 0;
+        for (int n = 1; n <= Ruutuja; ++n) {
+            laivaruutuja += KoneenRuudut[n] == Tila::Laiva ? 1 : 0;
+        }
+    } while (laivaruutuja < LaivaRuutuja);
+
+    tk_.KasitteleTapahtumat();
+
+    PelaajanVuoro = true;
+    SijoitusKaynnissa = KoneenLaivat[LaivojaLaivastossa - 1].Sijoitettu;
+    AmmuntaKaynnissa = false;
+    PeliKaynnissa = false;
+
+    tk_.SalliPaaikkuna(true);
+    tk_.AsetaOsoitin(Osoitin::Oletus);
+}
+
+void Peli::PoistaLaivat() {
+    PelaajanLaivat = TyhjaLaivasto();
+    KoneenLaivat = TyhjaLaivasto();
+    for (int n = 1; n <= Ruutuja; ++n) {
+        PelaajanRuudut[n] = Tila::Vesi;
+        tk_.AsetaRuudunKuva(Ruudukko::Pelaaja, n, Kuva::Vesi);
+        tk_.AsetaRuudunKursori(Ruudukko::Pelaaja, n, Kursori::Sormi);
+        KoneenRuudut[n] = Tila::Vesi;
+        tk_.AsetaRuudunKuva(Ruudukko::Kone, n, Kuva::Vesi);
+        tk_.AsetaRuudunKursori(Ruudukko::Kone, n, Kursori::Oletus);
+    }
+}
+
+void Peli::TeePelinAlkuvalmistelut() {
+    PelaajanEdellinenRuutu = 0;
+    PelaajanEdellinenOsui = Edellinen::Ei_ole;
+    KoneenEdellinenRuutu = 0;
+    KoneenEdellinenOsui = Edellinen::Ei_ole;
+    for (int n = 1; n <= Ruutuja; ++n) {
+        tk_.AsetaRuudunKursori(Ruudukko::Pelaaja, n, Kursori::Oletus);
+        tk_.AsetaRuudunKursori(Ruudukko::Kone, n, Kursori::Sormi);
+        tk_.SalliRuutu(Ruudukko::Kone, n, true);
+    }
+}
+
+void Peli::PutoaKohde() {
+    if (KoneUpottiLaivan && EnsimmainenOsuma != 0) {
+        EnsimmainenOsuma = 0;
+        SeuraavaRuutu = 0;
+        Suuntajarjestys = 100;
+    }
+}
+
+void Peli::PaivitaPainikkeet() {
+    const bool sallittu = !KoneenVuoro();
+    tk_.SalliPainike(0, sallittu);
+    tk_.SalliPainike(1, sallittu);
+    tk_.SalliValikko(Valikko::UusiPeli, sallittu);
+}
+
+void Peli::tmrAjastin_Timer() {
+    if (lopetetaan_) {
+        return;
+    }
+    PutoaKohde();
+    PaivitaPainikkeet();
+    tk_.AsetaOhjeteksti(Ohjeteksti());
+}
+
+int Peli::SeuraavaPelaajanLaiva() const {
+    for (int i = 0; i < LaivojaLaivastossa; ++i) {
+        if (!PelaajanLaivat[i].Sijoitettu) {
+            return i;
+        }
+    }
+    return LaivojaLaivastossa;
+}
+
+std::string Peli::Ohjeteksti() const {
+    if (!PeliKaynnissa && PelaajanOsumat == LaivaRuutuja) {
+        if (VoitotPerakkain == 1) {
+            return "Olet voittanut yhden pelin. Jatka pelaamista Uusi peli -painikkeella.";
+        }
+        return "Olet voittanut " + std::to_string(VoitotPerakkain) +
+               " peliä peräkkäin. Jatka pelaamista Uusi peli -painikkeella.";
+    }
+    if (!PeliKaynnissa && KoneenOsumat == LaivaRuutuja) {
+        return "Aloita uusi peli painamalla Uusi peli -painiketta.";
+    }
+    if (PeliKaynnissa && PelaajanVuoro && AmmuntaKaynnissa) {
+        return "Sinun vuorosi. Valitse oikeanpuoleisesta ruudukosta ammuttava ruutu.";
+    }
+    if (PelaajanVuoro && !AmmuntaKaynnissa) {
+        // Once submarines 1 to 3 lie, the fourth one's prompt stays.
+        const int laiva = SeuraavaPelaajanLaiva();
+        return Sijoituskehotteet[laiva < LaivojaLaivastossa ? laiva : LaivojaLaivastossa - 1];
+    }
+    if (!KoneenLaivat[LaivojaLaivastossa - 1].Sijoitettu && PeliKaynnissa) {
+        return "Odota hetki, sijoitetaan vastustajasi laivat ruudukkoon...";
+    }
+    return "Odota hetki, vastustajasi ampuu jotakin ruuduistasi...";
+}
+
+bool Peli::Lopeta() {
+    if (lopetetaan_) {
+        return true;
+    }
+    const int vastaus = tk_.Viesti("Haluatko varmasti lopettaa Sorvik-ohjelman käytön?", "Lopeta",
+                                   viesti::KyllaEi + viesti::Kysymys + viesti::ToinenOletuksena);
+    if (vastaus != viesti::VastausKylla) {
+        return false;
+    }
+    PutkenLoppu();
+    tk_.AsetaOsoitin(Osoitin::Tiimalasi);
+    lopetetaan_ = true;
+    return true;
+}
+
+bool Peli::mLopeta_Click() {
+    if (!Lopeta()) {
+        return false;
+    }
+    tk_.SuljeOhjelma();
+    return true;
+}
+
+bool Peli::Form_QueryUnload(Sulkemissyy syy) {
+    if (syy == Sulkemissyy::Ohjelma || lopetetaan_) {
+        return false;
+    }
+    return !Lopeta();
+}
+
+void Peli::Havio() {
+    PeliKaynnissa = false;
+    AmmuntaKaynnissa = false;
+    tk_.Viesti("Vastustajasi upotti kaikki laivasi!", "Hävisit", viesti::OK + viesti::Huomautus);
+    for (int n = 1; n <= Ruutuja; ++n) {
+        tk_.AsetaRuudunKursori(Ruudukko::Kone, n, Kursori::Oletus);
+        if (KoneenRuudut[n] == Tila::Laiva) {
+            tk_.AsetaRuudunKuva(Ruudukko::Kone, n, Kuva::Laiva);
+        }
+    }
+    if (!PutkenLoppu()) {
+        VoitotPerakkain = 0;
+    }
+}
+
+} // namespace sorvik

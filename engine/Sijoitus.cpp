@@ -1,0 +1,164 @@
+// Laying ships: the reserved squares around them, the player's placement
+// clicks and the computer's random fleet.
+
+#include "Peli.h"
+
+namespace sorvik {
+
+namespace {
+
+// Takes back what was laid of a ship that did not fit.
+template <typename F> void PeruLaiva(Laiva& laiva, Ruudut& ruudut, F&& naytaVesi) {
+    for (int m = 1; m <= laiva.Pituus; ++m) {
+        const int n = laiva.Ruudut[m];
+        if (n != -1) {
+            ruudut[n] = Tila::Vesi;
+            naytaVesi(n);
+            laiva.Ruudut[m] = -1;
+        }
+    }
+}
+
+} // namespace
+
+void Peli::VaraaLaittomatRuudut() {
+    const bool pelaajan = PelaajanVuoro;
+    Ruudut& ruudut = pelaajan ? PelaajanRuudut : KoneenRuudut;
+    const bool naytetaan = pelaajan && tk_.ValikonValinta(Valikko::NaytaMahdottomatLaivaruudut);
+    for (int s = 1; s <= Ruutuja; ++s) {
+        if (ruudut[s] != Tila::Laiva) {
+            continue;
+        }
+        KayNaapurit(s, saannot.LaivojenKulmatSaavatKoskettaa, [&](int n) {
+            if (ruudut[n] == Tila::Vesi) {
+                ruudut[n] = Tila::Varattu;
+                if (naytetaan) {
+                    tk_.AsetaRuudunKuva(Ruudukko::Pelaaja, n, Kuva::Ohi);
+                }
+            }
+        });
+    }
+}
+
+void Peli::mNaytaMahdottomatLaivaruudut_Click() {
+    tk_.AsetaOsoitin(Osoitin::Tiimalasi);
+    const bool naytetaan = !tk_.ValikonValinta(Valikko::NaytaMahdottomatLaivaruudut);
+    tk_.AsetaValikonValinta(Valikko::NaytaMahdottomatLaivaruudut, naytetaan);
+    tk_.Tallenna("NaytaMahdottomatLaivaruudut", naytetaan ? "True" : "False");
+    if (!AmmuntaKaynnissa) {
+        for (int n = 1; n <= Ruutuja; ++n) {
+            if (PelaajanRuudut[n] == Tila::Varattu) {
+                tk_.AsetaRuudunKuva(Ruudukko::Pelaaja, n, naytetaan ? Kuva::Ohi : Kuva::Vesi);
+            }
+        }
+    }
+    tk_.AsetaOsoitin(Osoitin::Oletus);
+}
+
+void Peli::imgPelaaja_MouseUp(int c, int painike) {
+    if (!PelaajanVuoro || AmmuntaKaynnissa || !SijoitusKaynnissa || !OnRuutu(c) || lopetetaan_) {
+        return;
+    }
+    PeliKaynnissa = true;
+
+    const int indeksi = SeuraavaPelaajanLaiva();
+    if (indeksi >= LaivojaLaivastossa) {
+        return;
+    }
+    Laiva& laiva = PelaajanLaivat[indeksi];
+    const int pituus = laiva.Pituus;
+
+    // The clicked square is always one end; the ship turns only at the edge.
+    int askel = 0;
+    if (pituus > 1) {
+        if (painike == 1) {
+            askel = Sarake(c) > 11 - pituus ? -1 : +1;
+        } else {
+            askel = Rivi(c) > 11 - pituus ? -10 : +10;
+        }
+    }
+
+    for (int k = 0; k < pituus; ++k) {
+        const int n = c + k * askel;
+        if (PelaajanRuudut[n] != Tila::Vesi) {
+            PeruLaiva(laiva, PelaajanRuudut,
+                      [&](int m) { tk_.AsetaRuudunKuva(Ruudukko::Pelaaja, m, Kuva::Vesi); });
+            return;
+        }
+        PelaajanRuudut[n] = Tila::Laiva;
+        tk_.AsetaRuudunKuva(Ruudukko::Pelaaja, n, Kuva::Laiva);
+        laiva.Ruudut[k + 1] = static_cast<std::int16_t>(n);
+    }
+    VaraaLaittomatRuudut();
+    laiva.Sijoitettu = true;
+
+    if (indeksi == LaivojaLaivastossa - 1) {
+        if (tk_.ValikonValinta(Valikko::NaytaMahdottomatLaivaruudut)) {
+            for (int n = 1; n <= Ruutuja; ++n) {
+                if (PelaajanRuudut[n] == Tila::Varattu) {
+                    tk_.AsetaRuudunKuva(Ruudukko::Pelaaja, n, Kuva::Vesi);
+                }
+            }
+        }
+        AmmuntaKaynnissa = true;
+        SijoitusKaynnissa = false;
+        TeePelinAlkuvalmistelut();
+    }
+}
+
+bool Peli::SijoitaKoneenLaiva(int pituus) {
+    if (pituus < 1 || pituus > 4) {
+        return false;
+    }
+    Laiva* vapaa = nullptr;
+    for (Laiva& laiva : KoneenLaivat) {
+        if (laiva.Pituus == pituus && !laiva.Sijoitettu) {
+            vapaa = &laiva;
+            break;
+        }
+    }
+    if (vapaa == nullptr) {
+        return false;
+    }
+    Laiva& laiva = *vapaa;
+    const auto arvo = [&](int n) { return static_cast<int>(tk_.Satunnaisluku() * n); };
+    const auto peru = [&] { PeruLaiva(laiva, KoneenRuudut, [](int) {}); };
+
+    // Each attempt draws a start square and a direction; the draw order is
+    // fixed so that a scripted random source can steer it.
+    for (int yritys = 0; yritys < KoneenSijoitusyrityksia; ++yritys) {
+        tk_.Satunnaista();
+        const int r = arvo(10);
+        const int c = arvo(10) + 1;
+        const int s = 10 * r + c;
+        tk_.Satunnaista();
+        const int suunta = arvo(2); // 0 vertical, 1 horizontal
+        const int vaaka = c < pituus ? 1 : c > 10 - pituus ? 0 : arvo(2);
+        const int pysty = r < pituus ? 1 : r > 10 - pituus ? 0 : arvo(2);
+
+        if (KoneenRuudut[s] != Tila::Vesi) {
+            peru();
+            continue;
+        }
+        const int askel = suunta == 0 ? (pysty == 0 ? -10 : +10) : (vaaka == 0 ? -1 : +1);
+        bool mahtui = true;
+        for (int k = 0; k < pituus; ++k) {
+            const int q = s + k * askel;
+            if (KoneenRuudut[q] != Tila::Vesi) {
+                peru();
+                mahtui = false;
+                break;
+            }
+            KoneenRuudut[q] = Tila::Laiva;
+            laiva.Ruudut[k + 1] = static_cast<std::int16_t>(q);
+        }
+        if (mahtui) {
+            VaraaLaittomatRuudut();
+            laiva.Sijoitettu = true;
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace sorvik

@@ -1,0 +1,437 @@
+#include "frmSorvik.h"
+
+#include "Asetukset.h"
+#include "Kuvat.h"
+#include "Ruudukko.h"
+#include "Viestilaatikko.h"
+#include "frmAsetukset.h"
+#include "frmKysyNimi.h"
+#include "frmParhaatTulokset.h"
+#include "frmTietoja.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QEventLoop>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QTime>
+
+#include <cmath>
+#include <random>
+
+namespace sorvik {
+
+namespace {
+
+constexpr int TaulukonVali = 10; // ms between timer ticks
+
+bool LuettuValinta(const std::string& arvo, bool alkuarvo) {
+    if (arvo == "True") {
+        return true;
+    }
+    if (arvo == "False") {
+        return false;
+    }
+    if (arvo == EiLoytynyt) {
+        return true;
+    }
+    return alkuarvo;
+}
+
+std::uint64_t Alkusiemen() {
+    std::random_device laite;
+    return (static_cast<std::uint64_t>(laite()) << 32) ^ laite();
+}
+
+QString Www(const char* polku) {
+    return QStringLiteral("http://") + QStringLiteral(SORVIK_WWW) + QString::fromLatin1(polku);
+}
+
+} // namespace
+
+frmSorvik::frmSorvik(Ymparisto ymparisto, QWidget* vanhempi)
+    : QMainWindow(vanhempi), ymparisto_(std::move(ymparisto)), lahde_(Alkusiemen()), peli_(*this) {
+    if (!ymparisto_.avaa) {
+        ymparisto_.avaa = [](const QUrl& kohde) { QDesktopServices::openUrl(kohde); };
+    }
+    if (!ymparisto_.twipsiaPikselilla) {
+        ymparisto_.twipsiaPikselilla = [this] {
+            const QScreen* naytto = screen();
+            const double dpi = naytto != nullptr ? naytto->logicalDotsPerInchY() : 96.0;
+            return dpi > 0.0 ? 1440.0 / dpi : 15.0;
+        };
+    }
+    if (ymparisto_.ohjelmanKansio.isEmpty()) {
+        ymparisto_.ohjelmanKansio = QCoreApplication::applicationDirPath();
+    }
+    kello_.start();
+
+    setObjectName(QStringLiteral("frmSorvik"));
+    setWindowTitle(QStringLiteral("Sorvik"));
+    setWindowIcon(OhjelmanKuvake());
+    rakennaValikot();
+    rakennaIkkuna();
+    asetaKorkeus(true);
+
+    tmrAjastin_.setObjectName(QStringLiteral("tmrAjastin"));
+    tmrAjastin_.setInterval(TaulukonVali);
+    connect(&tmrAjastin_, &QTimer::timeout, this, [this] { peli_.tmrAjastin_Timer(); });
+}
+
+frmSorvik::~frmSorvik() {
+    tmrAjastin_.stop();
+    lopetaSilmukat();
+}
+
+void frmSorvik::rakennaValikot() {
+    QMenuBar* palkki = menuBar();
+    const auto lisaa = [this](QMenu* valikko, const char* nimi, const QString& teksti,
+                              void (frmSorvik::*kasittelija)()) {
+        QAction* toiminto = valikko->addAction(teksti);
+        toiminto->setObjectName(QString::fromLatin1(nimi));
+        connect(toiminto, &QAction::triggered, this, kasittelija);
+        return toiminto;
+    };
+
+    QMenu* tiedosto = palkki->addMenu(QStringLiteral("&Tiedosto"));
+    tiedosto->setObjectName(QStringLiteral("mnuTiedosto"));
+    mUusiPeli_ = tiedosto->addAction(QStringLiteral("&Uusi peli    "));
+    mUusiPeli_->setObjectName(QStringLiteral("mUusiPeli"));
+    mUusiPeli_->setShortcut(QKeySequence(Qt::Key_F2));
+    connect(mUusiPeli_, &QAction::triggered, this, [this] { peli_.mUusiPeli_Click(); });
+    tiedosto->addSeparator()->setObjectName(QStringLiteral("vTiedosto"));
+    mLopeta_ = tiedosto->addAction(QStringLiteral("&Lopeta"));
+    mLopeta_->setObjectName(QStringLiteral("mLopeta"));
+    connect(mLopeta_, &QAction::triggered, this, [this] { peli_.mLopeta_Click(); });
+
+    QMenu* nayta = palkki->addMenu(QStringLiteral("&Näytä"));
+    nayta->setObjectName(QStringLiteral("mnuNayta"));
+    mNaytaPainikkeet_ = lisaa(nayta, "mNaytaPainikkeet",
+                              QStringLiteral("&Ikkunan alalaidan painikkeet    "),
+                              &frmSorvik::mNaytaPainikkeet_Click);
+    mNaytaPainikkeet_->setCheckable(true);
+    mNaytaMahdottomatLaivaruudut_ =
+        nayta->addAction(QStringLiteral("&Epäkelvot ruudut laivoja sijoiteltaessa"));
+    mNaytaMahdottomatLaivaruudut_->setObjectName(QStringLiteral("mNaytaMahdottomatLaivaruudut"));
+    mNaytaMahdottomatLaivaruudut_->setCheckable(true);
+    // The game sets the check mark itself.
+    connect(mNaytaMahdottomatLaivaruudut_, &QAction::triggered, this, [this] {
+        mNaytaMahdottomatLaivaruudut_->setChecked(!mNaytaMahdottomatLaivaruudut_->isChecked());
+        peli_.mNaytaMahdottomatLaivaruudut_Click();
+    });
+    nayta->addSeparator()->setObjectName(QStringLiteral("vNayta"));
+    mNaytaParhaatTulokset_ =
+        lisaa(nayta, "mNaytaParhaatTulokset", QStringLiteral("&Parhaat tulokset..."),
+              &frmSorvik::mNaytaParhaatTulokset_Click);
+    mNaytaAsetukset_ = lisaa(nayta, "mNaytaAsetukset", QStringLiteral("&Asetukset..."),
+                             &frmSorvik::mNaytaAsetukset_Click);
+    mNaytaAsetukset_->setVisible(false);
+
+    QMenu* ohje = palkki->addMenu(QStringLiteral("&Ohje"));
+    ohje->setObjectName(QStringLiteral("mnuOhje"));
+    mReadmeOhje_ = lisaa(ohje, "mReadmeOhje", QStringLiteral("&Readme-ohje"),
+                         &frmSorvik::mReadmeOhje_Click);
+    mReadmeOhje_->setShortcut(QKeySequence(Qt::Key_F1));
+    ohje->addSeparator()->setObjectName(QStringLiteral("vOhje"));
+    mOhjelmapaivitykset_ = lisaa(ohje, "mOhjelmapaivitykset",
+                                 QStringLiteral("Ohjelma&päivitykset..."),
+                                 &frmSorvik::mOhjelmapaivitykset_Click);
+    mPalautettaOhjelmasta_ = lisaa(ohje, "mPalautettaOhjelmasta",
+                                   QStringLiteral("P&alautetta ohjelmasta...    "),
+                                   &frmSorvik::mPalautettaOhjelmasta_Click);
+    mVirheilmoitukset_ = lisaa(ohje, "mVirheilmoitukset", QStringLiteral("&Virheilmoitukset..."),
+                               &frmSorvik::mVirheilmoitukset_Click);
+    ohje->addSeparator()->setObjectName(QStringLiteral("vOhje2"));
+    mTietojaOhjelmasta_ =
+        lisaa(ohje, "mTietojaOhjelmasta", QStringLiteral("&Tietoja ohjelmasta..."),
+              &frmSorvik::mTietojaOhjelmasta_Click);
+}
+
+void frmSorvik::rakennaIkkuna() {
+    auto* alue = new QWidget(this);
+    alue->setObjectName(QStringLiteral("asiakasalue"));
+    setCentralWidget(alue);
+
+    auto* viiva = new QFrame(alue);
+    viiva->setObjectName(QStringLiteral("fraKehysviiva"));
+    viiva->setFrameShape(QFrame::HLine);
+    viiva->setFrameShadow(QFrame::Sunken);
+    viiva->setGeometry(-16, 0, 585, 2);
+
+    imgPelaaja_ = new RuudukkoWidget(QStringLiteral("Oma ruudukko"), alue);
+    imgPelaaja_->setObjectName(QStringLiteral("imgPelaaja"));
+    imgPelaaja_->move(8, 16);
+    imgKone_ = new RuudukkoWidget(QStringLiteral("Vastustajan ruudukko"), alue);
+    imgKone_->setObjectName(QStringLiteral("imgKone"));
+    imgKone_->move(264, 16);
+    connect(imgPelaaja_, &RuudukkoWidget::hiiriYlos, this,
+            [this](int ruutu, int painike) { peli_.imgPelaaja_MouseUp(ruutu, painike); });
+    connect(imgKone_, &RuudukkoWidget::napsautus, this,
+            [this](int ruutu) { peli_.imgKone_Click(ruutu); });
+
+    fraOhje_ = new QGroupBox(QStringLiteral("Toimintaohje"), alue);
+    fraOhje_->setObjectName(QStringLiteral("fraOhje"));
+    fraOhje_->setGeometry(8, 272, 401, 57);
+    lblOhje_ = new QLabel(fraOhje_);
+    lblOhje_->setObjectName(QStringLiteral("lblOhje"));
+    lblOhje_->setTextFormat(Qt::PlainText);
+    lblOhje_->setWordWrap(true);
+    lblOhje_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    lblOhje_->setGeometry(8, 16, 385, 38);
+    lblOhje_->setText(
+        QStringLiteral("Sijoita lentotukialuksesi (pituus 4 ruutua) vasemmanpuoleiseen ruudukkoon."));
+
+    const std::array<QString, 2> tekstit{QStringLiteral("&Uusi peli"), QStringLiteral("&Lopeta")};
+    for (int i = 0; i < 2; ++i) {
+        auto* painike = new QPushButton(tekstit[i], alue);
+        painike->setObjectName(QStringLiteral("cmdPainike(%1)").arg(i));
+        painike->setGeometry(424, 272 + 32 * i, 81, 25);
+        painike->setAutoDefault(false);
+        connect(painike, &QPushButton::clicked, this, [this, i] { peli_.cmdPainike_Click(i); });
+        cmdPainike_[i] = painike;
+    }
+    cmdPainike_[0]->setDefault(true);
+    // Enter presses the window's default button, wherever the focus is.
+    for (const auto avain : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto* enter = new QShortcut(QKeySequence(avain), this);
+        connect(enter, &QShortcut::activated, this, [this] { peli_.cmdPainike_Click(0); });
+    }
+}
+
+void frmSorvik::asetaKorkeus(bool painikkeet) {
+    const int korkeus = KorkeusPainikkein - (painikkeet ? 0 : AlalaidanKorkeus);
+    centralWidget()->setFixedSize(Leveys, korkeus);
+    for (QWidget* alalaita : {static_cast<QWidget*>(fraOhje_), static_cast<QWidget*>(cmdPainike_[0]),
+                              static_cast<QWidget*>(cmdPainike_[1])}) {
+        alalaita->setVisible(painikkeet);
+    }
+    setFixedSize(Leveys, menuBar()->sizeHint().height() + korkeus);
+}
+
+void frmSorvik::Form_Load() {
+    mNaytaPainikkeet_->setChecked(
+        LuettuValinta(LueArvo(HKEY_CURRENT_USER, OhjelmanAvain, "NaytaPainikkeet"), false));
+    mNaytaMahdottomatLaivaruudut_->setChecked(LuettuValinta(
+        LueArvo(HKEY_CURRENT_USER, OhjelmanAvain, "NaytaMahdottomatLaivaruudut"), false));
+    asetaKorkeus(mNaytaPainikkeet_->isChecked());
+
+    const long twipsia = std::lround(ymparisto_.twipsiaPikselilla());
+    if (twipsia != 12 && twipsia != 15) {
+        NaytaViesti(this,
+                    QStringLiteral("Ohjelman ulkoasussa saattaa esiintyä puutteita\n"
+                                   "käyttämilläsi näytön asetuksilla."),
+                    QStringLiteral("Tiedoksi"), viesti::OK + viesti::Tiedoksi);
+    }
+
+    lista_.LataaParhaatTulokset();
+    peli_.Kaynnista();
+    tmrAjastin_.start();
+}
+
+// --- Menu handlers -----------------------------------------------------------
+
+void frmSorvik::mNaytaPainikkeet_Click() {
+    NaytaTiimalasi();
+    // The action has already flipped its own check mark.
+    const bool nayta = mNaytaPainikkeet_->isChecked();
+    cmdPainike_[0]->setEnabled(nayta);
+    cmdPainike_[1]->setEnabled(nayta);
+    asetaKorkeus(nayta);
+    Tallenna("NaytaPainikkeet", nayta ? "True" : "False");
+    NaytaOletusosoitin();
+}
+
+void frmSorvik::mNaytaParhaatTulokset_Click() {
+    NaytaTiimalasi();
+    frmParhaatTulokset ikkuna(lista_, this);
+    ikkuna.exec();
+    NaytaOletusosoitin();
+}
+
+void frmSorvik::mNaytaAsetukset_Click() {
+    NaytaTiimalasi();
+    frmAsetukset ikkuna(peli_.saannot, peli_.PeliKaynnissa, peli_.VoitotPerakkain, this);
+    ikkuna.exec();
+    NaytaOletusosoitin();
+}
+
+void frmSorvik::mTietojaOhjelmasta_Click() {
+    NaytaTiimalasi();
+    frmTietoja ikkuna(ymparisto_.avaa, this);
+    ikkuna.exec();
+    NaytaOletusosoitin();
+}
+
+void frmSorvik::avaaKohde(const QUrl& kohde) {
+    NaytaTiimalasi();
+    ymparisto_.avaa(kohde);
+    NaytaOletusosoitin();
+}
+
+void frmSorvik::mReadmeOhje_Click() {
+    avaaKohde(QUrl::fromLocalFile(QDir(ymparisto_.ohjelmanKansio).filePath("readme.txt")));
+}
+
+void frmSorvik::mOhjelmapaivitykset_Click() {
+    avaaKohde(QUrl(Www("/software/index.shtml?sorvik11")));
+}
+
+void frmSorvik::mPalautettaOhjelmasta_Click() {
+    avaaKohde(QUrl(Www("/software/forum.cgi?toiminto=uusi_aihe&kategoria=sorvik")));
+}
+
+void frmSorvik::mVirheilmoitukset_Click() {
+    avaaKohde(QUrl(QStringLiteral("mailto:") + QStringLiteral(SORVIK_VIRHE_EMAIL)));
+}
+
+// --- Closing -------------------------------------------------------------------
+
+void frmSorvik::closeEvent(QCloseEvent* tapahtuma) {
+    if (omaSulkeminen_) {
+        tapahtuma->accept();
+        return;
+    }
+    if (peli_.Form_QueryUnload(Sulkemissyy::Kayttaja)) {
+        tapahtuma->ignore();
+        return;
+    }
+    tapahtuma->accept();
+    SuljeOhjelma();
+}
+
+void frmSorvik::lopetaSilmukat() {
+    if (odotus_) {
+        odotus_->quit();
+    }
+}
+
+void frmSorvik::SuljeOhjelma() {
+    NaytaTiimalasi();
+    tmrAjastin_.stop();
+    // Any dialog still open goes first, then the main window.
+    for (QWidget* ikkuna : QApplication::topLevelWidgets()) {
+        if (ikkuna != this && ikkuna->isVisible()) {
+            ikkuna->close();
+        }
+    }
+    omaSulkeminen_ = true;
+    close();
+    lopetaSilmukat();
+    QCoreApplication::quit();
+}
+
+// --- Tyokalut -----------------------------------------------------------------
+
+RuudukkoWidget* frmSorvik::ruudukko(Ruudukko ruudukko) const {
+    return ruudukko == Ruudukko::Pelaaja ? imgPelaaja_ : imgKone_;
+}
+
+QAction* frmSorvik::valikko(Valikko valikko) const {
+    switch (valikko) {
+    case Valikko::UusiPeli:
+        return mUusiPeli_;
+    case Valikko::NaytaPainikkeet:
+        return mNaytaPainikkeet_;
+    case Valikko::NaytaMahdottomatLaivaruudut:
+        return mNaytaMahdottomatLaivaruudut_;
+    }
+    return mUusiPeli_;
+}
+
+void frmSorvik::AsetaRuudunKuva(Ruudukko r, int ruutu, Kuva kuva) {
+    ruudukko(r)->asetaKuva(ruutu, kuva);
+}
+
+void frmSorvik::SalliRuutu(Ruudukko r, int ruutu, bool sallittu) {
+    ruudukko(r)->salli(ruutu, sallittu);
+}
+
+void frmSorvik::AsetaRuudunKursori(Ruudukko r, int ruutu, Kursori kursori) {
+    ruudukko(r)->asetaKursori(ruutu, kursori);
+}
+
+void frmSorvik::AsetaOhjeteksti(const std::string& teksti) {
+    const QString uusi = QString::fromStdString(teksti);
+    if (lblOhje_->text() != uusi) {
+        lblOhje_->setText(uusi);
+    }
+}
+
+void frmSorvik::AsetaOsoitin(Osoitin osoitin) {
+    if (osoitin == Osoitin::Tiimalasi) {
+        NaytaTiimalasi();
+    } else {
+        NaytaOletusosoitin();
+    }
+}
+
+void frmSorvik::SalliPainike(int indeksi, bool sallittu) {
+    QPushButton* painike = cmdPainike_.at(indeksi);
+    if (painike->isEnabled() != sallittu) {
+        painike->setEnabled(sallittu);
+    }
+}
+
+bool frmSorvik::ValikonValinta(Valikko v) const { return valikko(v)->isChecked(); }
+
+void frmSorvik::AsetaValikonValinta(Valikko v, bool valittu) { valikko(v)->setChecked(valittu); }
+
+void frmSorvik::SalliValikko(Valikko v, bool sallittu) {
+    QAction* toiminto = valikko(v);
+    if (toiminto->isEnabled() != sallittu) {
+        toiminto->setEnabled(sallittu);
+    }
+}
+
+void frmSorvik::SalliPaaikkuna(bool sallittu) { setEnabled(sallittu); }
+
+int frmSorvik::Viesti(const std::string& teksti, const std::string& otsikko, int tyyli) {
+    return NaytaViesti(this, QString::fromStdString(teksti), QString::fromStdString(otsikko),
+                       tyyli);
+}
+
+void frmSorvik::KasitteleTapahtumat() { QCoreApplication::processEvents(); }
+
+void frmSorvik::OdotaTapahtumia(double sekuntia) {
+    // Sleep in an event loop until the deadline: the timer and the user's
+    // events are handled as they come, without spinning the processor.
+    const int ms = std::max(1, static_cast<int>(std::ceil(sekuntia * 1000.0)));
+    QEventLoop silmukka;
+    odotus_ = &silmukka;
+    QTimer::singleShot(ms, &silmukka, &QEventLoop::quit);
+    silmukka.exec();
+    odotus_ = nullptr;
+}
+
+double frmSorvik::Kello() { return static_cast<double>(kello_.nsecsElapsed()) / 1e9; }
+
+void frmSorvik::Satunnaista() {
+    // Seconds since midnight, as the classic randomize-from-timer reads them.
+    lahde_.Sekoita(QTime::currentTime().msecsSinceStartOfDay() / 1000.0);
+}
+
+double frmSorvik::Satunnaisluku() { return lahde_.Seuraava(); }
+
+std::int16_t frmSorvik::ListanViimeinenTulos() {
+    return lista_.ParasTulos[ParhaatTulokset::Koko - 1];
+}
+
+void frmSorvik::KysyNimi() {
+    frmKysyNimi ikkuna(lista_, peli_.VoitotPerakkain, this);
+    ikkuna.exec();
+}
+
+void frmSorvik::Tallenna(const std::string& nimi, const std::string& arvo) {
+    KirjoitaArvo(HKEY_CURRENT_USER, OhjelmanAvainKirjoitus, nimi, 1, arvo);
+}
+
+} // namespace sorvik

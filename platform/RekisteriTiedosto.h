@@ -1,0 +1,67 @@
+#pragma once
+// The hive file: HKEY_CURRENT_USER as a tree of keys and values, and its text
+// form, which is the registry editor's own export format. Internal to the
+// registry layer; the programs see only rekisteri.h.
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <vector>
+
+namespace sorvik::rekisteri {
+
+// One value. Text kinds (1, 2, 7) hold UTF-16LE like the registry itself; the
+// "A" functions convert at their boundary.
+struct Arvo {
+    QString nimi;
+    std::uint32_t tyyppi = 0;
+    QByteArray data;
+};
+
+struct Avain {
+    QString nimi;
+    std::vector<Arvo> arvot;
+    std::vector<Avain> alaavaimet;
+
+    // Case-insensitive look-ups, as in the registry.
+    [[nodiscard]] Avain* Alaavain(const QString& nimi_);
+    [[nodiscard]] const Avain* Alaavain(const QString& nimi_) const;
+    [[nodiscard]] Arvo* Etsi(const QString& arvonNimi);
+    [[nodiscard]] const Arvo* Etsi(const QString& arvonNimi) const;
+    // Follows a path of key names; null when any is missing.
+    [[nodiscard]] Avain* Polku(const QStringList& polku);
+    [[nodiscard]] const Avain* Polku(const QStringList& polku) const;
+    // Follows a path, creating what is missing. Tells whether anything was created.
+    Avain& LuoPolku(const QStringList& polku, bool& luotiin);
+    // Sets a value, keeping the spelling of an existing name. Tells whether
+    // anything changed.
+    bool Aseta(const QString& arvonNimi, std::uint32_t tyyppi, const QByteArray& data);
+    bool Poista(const QString& arvonNimi);
+    bool PoistaAlaavain(const QString& nimi_);
+};
+
+inline bool SamaNimi(const QString& a, const QString& b) {
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+struct LuettuTiedosto {
+    Avain juuri;
+    // Nothing in the file could be understood (neither a header nor a key).
+    bool kelvoton = false;
+    // Lines that had to be skipped; what they held is lost on the next write.
+    std::int64_t hylatytRivit = 0;
+};
+
+// Reads a hive leniently: UTF-16 with a byte-order mark, UTF-8 with or without
+// one, "REGEDIT4" in Windows-1252; LF or CRLF; comments, blank lines, folded hex
+// lines, deletions. A line that cannot be understood is skipped on its own.
+LuettuTiedosto Jasenna(const QByteArray& tiedosto);
+
+// Writes the hive exactly as the registry editor exports it.
+QByteArray Sarjallista(const Avain& juuri);
+
+inline constexpr const char* JuurenNimi = "HKEY_CURRENT_USER";
+
+} // namespace sorvik::rekisteri

@@ -1,0 +1,559 @@
+// The registry functions on a system without a registry: HKEY_CURRENT_USER is
+// the file ${XDG_CONFIG_HOME:-$HOME/.config}/sorvik/user.reg in the registry
+// editor's export format.
+//
+// Every change is a read-modify-write of the whole file under a lock file, so
+// that concurrent programs never lose each other's values. The new content is
+// written beside the old file, synced and renamed over it, and the folder is
+// synced, so a write is on disk when the call returns and a crash at any moment
+// leaves either the old or the new file. Readers take no lock.
+
+#include "RekisteriTiedosto.h"
+#include "koodisivu.h"
+#include "rekisteri.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <functional>
+#include <map>
+#include <mutex>
+#include <optional>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+using sorvik::rekisteri::Arvo;
+using sorvik::rekisteri::Avain;
+
+// A value may hold at most this much; the whole file at most SuurinTiedosto.
+// Anything bigger is not ours and is not read into memory.
+constexpr DWORD SuurinArvo = 1024 * 1024;
+constexpr qint64 SuurinTiedosto = 64 * 1024 * 1024;
+constexpr int LukonOdotusMs = 10000;
+
+// ---------------------------------------------------------------- handles
+
+// The open key handles of this process. Handle values are never reused, so a
+// closed or made-up handle is refused instead of reaching another key.
+struct Kahvat {
+    std::mutex lukko;
+    std::map<std::uintptr_t, QStringList> avoimet;
+    std::uintptr_t seuraava = 0x1000;
+};
+
+Kahvat& KaikkiKahvat() {
+    static Kahvat kahvat;
+    return kahvat;
+}
+
+std::uintptr_t Luku(HKEY h) {
+    return reinterpret_cast<std::uintptr_t>(h);
+}
+
+// The key path of a handle; nothing for an unknown handle.
+std::optional<QStringList> KahvanPolku(HKEY h) {
+    if (h == HKEY_CURRENT_USER) {
+        return QStringList{};
+    }
+    Kahvat& k = KaikkiKahvat();
+    const std::lock_guard<std::mutex> lukittu(k.lukko);
+    const auto it = k.avoimet.find(Luku(h));
+    if (it == k.avoimet.end()) {
+        return std::nullopt;
+    }
+    return it->second;
+}
+
+HKEY UusiKahva(QStringList polku) {
+    Kahvat& k = KaikkiKahvat();
+    const std::lock_guard<std::mutex> lukittu(k.lukko);
+    const std::uintptr_t arvo = k.seuraava;
+    k.seuraava += 4;
+    k.avoimet.emplace(arvo, std::move(polku));
+    return reinterpret_cast<HKEY>(arvo);
+}
+
+bool SuljeKahva(HKEY h) {
+    Kahvat& k = KaikkiKahvat();
+    const std::lock_guard<std::mutex> lukittu(k.lukko);
+    return k.avoimet.erase(Luku(h)) == 1;
+}
+
+// ---------------------------------------------------------------- text
+
+QString AnsiTekstiksi(const char* ansi) {
+    QString s;
+    for (const char* p = ansi; *p != '\0'; ++p) {
+        s.append(
+            QChar(static_cast<char16_t>(sorvik::Cp1252Merkki(static_cast<unsigned char>(*p)))));
+    }
+    return s;
+}
+
+QByteArray AnsiUtf16ksi(const BYTE* data, DWORD koko) {
+    QByteArray tulos;
+    tulos.reserve(static_cast<qsizetype>(koko) * 2);
+    for (DWORD k = 0; k < koko; ++k) {
+        const char32_t c = sorvik::Cp1252Merkki(data[k]);
+        tulos.append(static_cast<char>(c & 0xFF));
+        tulos.append(static_cast<char>(c >> 8));
+    }
+    return tulos;
+}
+
+QByteArray Utf16Ansiksi(const QByteArray& utf16) {
+    QByteArray tulos;
+    tulos.reserve(utf16.size() / 2);
+    for (qsizetype k = 0; k + 1 < utf16.size(); k += 2) {
+        char32_t c = static_cast<unsigned char>(utf16[k]) |
+                     (static_cast<char32_t>(static_cast<unsigned char>(utf16[k + 1])) << 8);
+        if (c >= 0xD800 && c <= 0xDBFF && k + 3 < utf16.size()) {
+            const char32_t matala =
+                static_cast<unsigned char>(utf16[k + 2]) |
+                (static_cast<char32_t>(static_cast<unsigned char>(utf16[k + 3])) << 8);
+            if (matala >= 0xDC00 && matala <= 0xDFFF) {
+                k += 2; // one character outside the code page: one '?'
+            }
+        }
+        const auto tavu = sorvik::Cp1252Tavu(c);
+        tulos.append(tavu ? static_cast<char>(*tavu) : '?');
+    }
+    return tulos;
+}
+
+bool OnTekstilaji(DWORD tyyppi) {
+    return tyyppi == REG_SZ || tyyppi == REG_EXPAND_SZ || tyyppi == REG_MULTI_SZ;
+}
+
+// A key path given to the "A" functions: names joined by single backslashes,
+// one trailing backslash allowed. Null or empty gives the empty path.
+std::optional<QStringList> JasennaPolku(LPCSTR polku) {
+    QStringList tulos;
+    if (polku == nullptr || *polku == '\0') {
+        return tulos;
+    }
+    tulos = AnsiTekstiksi(polku).split(u'\\');
+    if (tulos.size() > 1 && tulos.back().isEmpty()) {
+        tulos.removeLast();
+    }
+    for (const QString& osa : tulos) {
+        if (osa.isEmpty() || osa.size() > 255 ||
+            std::any_of(osa.begin(), osa.end(), [](QChar c) { return c.unicode() < 0x20; })) {
+            return std::nullopt;
+        }
+    }
+    return tulos;
+}
+
+// ---------------------------------------------------------------- the file
+
+QString Kansio() {
+    QString juuri = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (juuri.isEmpty() || QDir::isRelativePath(juuri)) {
+        juuri = qEnvironmentVariable("HOME");
+        if (juuri.isEmpty()) {
+            juuri = QDir::homePath();
+        }
+        juuri += QStringLiteral("/.config");
+    }
+    return juuri + QStringLiteral("/sorvik");
+}
+
+QString TiedostonNimi(const QString& kansio) {
+    return kansio + QStringLiteral("/user.reg");
+}
+
+struct Luettu {
+    LONG virhe = ERROR_SUCCESS;
+    sorvik::rekisteri::LuettuTiedosto sisalto;
+    bool tiedostoOn = false;
+};
+
+Luettu LueTiedosto(const QString& nimi) {
+    Luettu tulos;
+    tulos.sisalto.juuri.nimi = QString::fromLatin1(sorvik::rekisteri::JuurenNimi);
+    QFile tiedosto(nimi);
+    if (!tiedosto.exists()) {
+        return tulos;
+    }
+    tulos.tiedostoOn = true;
+    if (!tiedosto.open(QIODevice::ReadOnly)) {
+        tulos.virhe = ERROR_ACCESS_DENIED;
+        return tulos;
+    }
+    if (tiedosto.size() > SuurinTiedosto) {
+        tulos.sisalto.kelvoton = true;
+        return tulos;
+    }
+    const QByteArray sisalto = tiedosto.readAll();
+    if (tiedosto.error() != QFileDevice::NoError) {
+        tulos.virhe = ERROR_CANTREAD;
+        return tulos;
+    }
+    tulos.sisalto = sorvik::rekisteri::Jasenna(sisalto);
+    return tulos;
+}
+
+void Varoita(const QString& teksti) {
+    std::fprintf(stderr, "sorvik: %s\n", teksti.toLocal8Bit().constData());
+}
+
+// Keeps a copy of a file that the next write would not carry over whole.
+bool TallennaVanha(const QString& nimi, bool kelvoton) {
+    const QString aika =
+        QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd'T'HHmmsszzz"));
+    QString kopio = nimi + QStringLiteral(".bad-") + aika;
+    for (int n = 1; QFileInfo::exists(kopio); ++n) {
+        kopio = nimi + QStringLiteral(".bad-") + aika + u'-' + QString::number(n);
+    }
+    if (!QFile::copy(nimi, kopio)) {
+        Varoita(QStringLiteral("rekisteritiedostoa %1 ei voi korvata, koska siitä ei saatu "
+                               "varmuuskopiota %2; muutosta ei tallennettu")
+                    .arg(nimi, kopio));
+        return false;
+    }
+    Varoita(kelvoton ? QStringLiteral("rekisteritiedosto %1 on lukukelvoton; se siirrettiin "
+                                      "nimelle %2 ja tilalle kirjoitetaan uusi")
+                           .arg(nimi, kopio)
+                     : QStringLiteral("rekisteritiedostossa %1 oli lukukelvottomia rivejä; "
+                                      "alkuperäinen säilytettiin nimellä %2")
+                           .arg(nimi, kopio));
+    return true;
+}
+
+void SynkronoiKansio(const QString& kansio) {
+    const int fd =
+        ::open(QFile::encodeName(kansio).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+LONG KirjoitusVirhe(int virhe) {
+    switch (virhe) {
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG:
+        return ERROR_DISK_FULL;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return ERROR_ACCESS_DENIED;
+    default:
+        return ERROR_CANTWRITE;
+    }
+}
+
+LONG Kirjoita(const QString& kansio, const QString& nimi, const Avain& juuri) {
+    const QByteArray sisalto = sorvik::rekisteri::Sarjallista(juuri);
+    if (sisalto.size() > SuurinTiedosto) {
+        return ERROR_NOT_ENOUGH_MEMORY;
+    }
+    QSaveFile tiedosto(nimi);
+    errno = 0;
+    if (!tiedosto.open(QIODevice::WriteOnly)) {
+        return KirjoitusVirhe(errno);
+    }
+    tiedosto.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    errno = 0;
+    if (tiedosto.write(sisalto) != sisalto.size() || !tiedosto.flush() ||
+        ::fsync(tiedosto.handle()) != 0) {
+        const int virhe = errno;
+        tiedosto.cancelWriting();
+        return KirjoitusVirhe(virhe);
+    }
+    errno = 0;
+    if (!tiedosto.commit()) {
+        return KirjoitusVirhe(errno);
+    }
+    SynkronoiKansio(kansio);
+    return ERROR_SUCCESS;
+}
+
+// Runs `muutos` on the current content under the lock and writes the result
+// if it changed anything. `muutos` returns a result code and sets `muuttui`.
+LONG Muokkaa(const std::function<LONG(Avain& juuri, bool& muuttui)>& muutos) {
+    const QString kansio = Kansio();
+    const QString nimi = TiedostonNimi(kansio);
+    if (!QFileInfo::exists(kansio)) {
+        if (!QDir().mkpath(kansio)) {
+            return ERROR_ACCESS_DENIED;
+        }
+        QFile::setPermissions(kansio, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                          QFileDevice::ExeOwner);
+    }
+    QLockFile lukko(nimi + QStringLiteral(".lock"));
+    if (!lukko.tryLock(LukonOdotusMs)) {
+        return lukko.error() == QLockFile::PermissionError ? ERROR_ACCESS_DENIED
+                                                           : ERROR_LOCK_FAILED;
+    }
+    Luettu luettu = LueTiedosto(nimi);
+    if (luettu.virhe != ERROR_SUCCESS) {
+        return luettu.virhe; // never replace what could not be read
+    }
+    bool muuttui = false;
+    const LONG tulos = muutos(luettu.sisalto.juuri, muuttui);
+    if (tulos != ERROR_SUCCESS || !muuttui) {
+        return tulos;
+    }
+    const bool vajaa = luettu.sisalto.kelvoton || luettu.sisalto.hylatytRivit > 0;
+    if (vajaa && luettu.tiedostoOn && !TallennaVanha(nimi, luettu.sisalto.kelvoton)) {
+        return ERROR_CANTWRITE;
+    }
+    return Kirjoita(kansio, nimi, luettu.sisalto.juuri);
+}
+
+// The current content for a read. An unusable file reads as empty.
+Luettu LueNykyinen() {
+    Luettu l = LueTiedosto(TiedostonNimi(Kansio()));
+    return l;
+}
+
+} // namespace
+
+// ---------------------------------------------------------------- functions
+
+extern "C" {
+
+LSTATUS RegOpenKeyA(HKEY hKey, LPCSTR lpSubKey, PHKEY phkResult) {
+    if (phkResult == nullptr) {
+        return ERROR_INVALID_PARAMETER;
+    }
+    *phkResult = nullptr;
+    const auto pohja = KahvanPolku(hKey);
+    if (!pohja) {
+        return ERROR_INVALID_HANDLE;
+    }
+    const auto ala = JasennaPolku(lpSubKey);
+    if (!ala) {
+        return ERROR_BAD_PATHNAME;
+    }
+    if (ala->isEmpty()) {
+        *phkResult = hKey;
+        return ERROR_SUCCESS;
+    }
+    const Luettu luettu = LueNykyinen();
+    if (luettu.virhe != ERROR_SUCCESS) {
+        return luettu.virhe;
+    }
+    const Avain* vanhempi = luettu.sisalto.juuri.Polku(*pohja);
+    if (vanhempi == nullptr) {
+        return ERROR_KEY_DELETED;
+    }
+    QStringList polku = *pohja;
+    const Avain* a = vanhempi;
+    for (const QString& osa : *ala) {
+        a = a->Alaavain(osa);
+        if (a == nullptr) {
+            return ERROR_FILE_NOT_FOUND;
+        }
+        polku.append(a->nimi);
+    }
+    *phkResult = UusiKahva(std::move(polku));
+    return ERROR_SUCCESS;
+}
+
+LSTATUS RegCreateKeyA(HKEY hKey, LPCSTR lpSubKey, PHKEY phkResult) {
+    if (phkResult == nullptr) {
+        return ERROR_INVALID_PARAMETER;
+    }
+    *phkResult = nullptr;
+    const auto pohja = KahvanPolku(hKey);
+    if (!pohja) {
+        return ERROR_INVALID_HANDLE;
+    }
+    const auto ala = JasennaPolku(lpSubKey);
+    if (!ala) {
+        return ERROR_BAD_PATHNAME;
+    }
+    if (ala->isEmpty()) {
+        *phkResult = hKey;
+        return ERROR_SUCCESS;
+    }
+    // Nothing to write if the key is already there.
+    {
+        const Luettu luettu = LueNykyinen();
+        if (luettu.virhe == ERROR_SUCCESS) {
+            if (const Avain* vanhempi = luettu.sisalto.juuri.Polku(*pohja)) {
+                QStringList polku = *pohja;
+                const Avain* a = vanhempi;
+                for (const QString& osa : *ala) {
+                    a = a->Alaavain(osa);
+                    if (a == nullptr) {
+                        break;
+                    }
+                    polku.append(a->nimi);
+                }
+                if (a != nullptr) {
+                    *phkResult = UusiKahva(std::move(polku));
+                    return ERROR_SUCCESS;
+                }
+            }
+        }
+    }
+    QStringList polku;
+    const LONG tulos = Muokkaa([&](Avain& juuri, bool& muuttui) {
+        Avain* vanhempi = juuri.Polku(*pohja);
+        if (vanhempi == nullptr) {
+            return ERROR_KEY_DELETED;
+        }
+        polku = *pohja;
+        Avain* a = vanhempi;
+        for (const QString& osa : *ala) {
+            Avain* seuraava = a->Alaavain(osa);
+            if (seuraava == nullptr) {
+                a->alaavaimet.push_back(Avain{osa, {}, {}});
+                seuraava = &a->alaavaimet.back();
+                muuttui = true;
+            }
+            a = seuraava;
+            polku.append(a->nimi);
+        }
+        return ERROR_SUCCESS;
+    });
+    if (tulos != ERROR_SUCCESS) {
+        return tulos;
+    }
+    *phkResult = UusiKahva(std::move(polku));
+    return ERROR_SUCCESS;
+}
+
+LSTATUS RegQueryValueExA(HKEY hKey, LPCSTR lpValueName, LPDWORD lpReserved, LPDWORD lpType,
+                         LPBYTE lpData, LPDWORD lpcbData) {
+    if (lpReserved != nullptr || (lpData != nullptr && lpcbData == nullptr)) {
+        return ERROR_INVALID_PARAMETER;
+    }
+    const auto polku = KahvanPolku(hKey);
+    if (!polku) {
+        return ERROR_INVALID_HANDLE;
+    }
+    const Luettu luettu = LueNykyinen();
+    if (luettu.virhe != ERROR_SUCCESS) {
+        return luettu.virhe;
+    }
+    const Avain* avain = luettu.sisalto.juuri.Polku(*polku);
+    if (avain == nullptr) {
+        return polku->isEmpty() ? ERROR_FILE_NOT_FOUND : ERROR_KEY_DELETED;
+    }
+    const Arvo* arvo = avain->Etsi(lpValueName == nullptr ? QString() : AnsiTekstiksi(lpValueName));
+    if (arvo == nullptr) {
+        return ERROR_FILE_NOT_FOUND;
+    }
+    QByteArray data = OnTekstilaji(arvo->tyyppi) ? Utf16Ansiksi(arvo->data) : arvo->data;
+    if ((arvo->tyyppi == REG_SZ || arvo->tyyppi == REG_EXPAND_SZ) &&
+        (data.isEmpty() || data.back() != '\0')) {
+        data.append('\0');
+    }
+    if (lpType != nullptr) {
+        *lpType = arvo->tyyppi;
+    }
+    const auto koko = static_cast<DWORD>(data.size());
+    if (lpData == nullptr) {
+        if (lpcbData != nullptr) {
+            *lpcbData = koko;
+        }
+        return ERROR_SUCCESS;
+    }
+    if (*lpcbData < koko) {
+        *lpcbData = koko;
+        return ERROR_MORE_DATA;
+    }
+    if (koko > 0) {
+        std::memcpy(lpData, data.constData(), koko);
+    }
+    *lpcbData = koko;
+    return ERROR_SUCCESS;
+}
+
+LSTATUS RegSetValueExA(HKEY hKey, LPCSTR lpValueName, DWORD Reserved, DWORD dwType,
+                       const BYTE* lpData, DWORD cbData) {
+    if (Reserved != 0 || (lpData == nullptr && cbData > 0) || cbData > SuurinArvo) {
+        return ERROR_INVALID_PARAMETER;
+    }
+    const auto polku = KahvanPolku(hKey);
+    if (!polku) {
+        return ERROR_INVALID_HANDLE;
+    }
+    const QString nimi = lpValueName == nullptr ? QString() : AnsiTekstiksi(lpValueName);
+    if (nimi.size() > 16383) {
+        return ERROR_INVALID_PARAMETER;
+    }
+    QByteArray data;
+    if (OnTekstilaji(dwType)) {
+        data = AnsiUtf16ksi(lpData, cbData);
+        // Text always ends with its zero, whether or not the caller counted it.
+        if (dwType != REG_MULTI_SZ && (cbData == 0 || lpData[cbData - 1] != 0)) {
+            data.append(2, '\0');
+        }
+    } else if (cbData > 0) {
+        data = QByteArray(reinterpret_cast<const char*>(lpData), static_cast<qsizetype>(cbData));
+    }
+    return Muokkaa([&](Avain& juuri, bool& muuttui) {
+        Avain* avain = juuri.Polku(*polku);
+        if (avain == nullptr) {
+            return ERROR_KEY_DELETED;
+        }
+        muuttui = avain->Aseta(nimi, dwType, data);
+        return ERROR_SUCCESS;
+    });
+}
+
+LSTATUS RegFlushKey(HKEY hKey) {
+    // Every change is on disk before its call returns; nothing is pending.
+    return KahvanPolku(hKey) ? ERROR_SUCCESS : ERROR_INVALID_HANDLE;
+}
+
+LSTATUS RegCloseKey(HKEY hKey) {
+    if (hKey == HKEY_CURRENT_USER) {
+        return ERROR_SUCCESS;
+    }
+    return SuljeKahva(hKey) ? ERROR_SUCCESS : ERROR_INVALID_HANDLE;
+}
+
+LSTATUS RegDeleteKeyA(HKEY hKey, LPCSTR lpSubKey) {
+    if (lpSubKey == nullptr) {
+        return ERROR_INVALID_PARAMETER;
+    }
+    const auto pohja = KahvanPolku(hKey);
+    if (!pohja) {
+        return ERROR_INVALID_HANDLE;
+    }
+    const auto ala = JasennaPolku(lpSubKey);
+    if (!ala) {
+        return ERROR_BAD_PATHNAME;
+    }
+    QStringList polku = *pohja + *ala;
+    if (polku.isEmpty()) {
+        return ERROR_ACCESS_DENIED; // the root itself
+    }
+    const QString viimeinen = polku.takeLast();
+    return Muokkaa([&](Avain& juuri, bool& muuttui) {
+        Avain* vanhempi = juuri.Polku(polku);
+        if (vanhempi == nullptr) {
+            return ERROR_FILE_NOT_FOUND;
+        }
+        const Avain* kohde = vanhempi->Alaavain(viimeinen);
+        if (kohde == nullptr) {
+            return ERROR_FILE_NOT_FOUND;
+        }
+        if (!kohde->alaavaimet.empty()) {
+            return ERROR_ACCESS_DENIED;
+        }
+        muuttui = vanhempi->PoistaAlaavain(viimeinen);
+        return ERROR_SUCCESS;
+    });
+}
+
+} // extern "C"

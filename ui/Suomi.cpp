@@ -5,18 +5,20 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <memory>
+
 namespace sorvik {
 
 bool AsennaSuomi() {
     QLocale::setDefault(QLocale(QLocale::Finnish, QLocale::Finland));
-    // Owned by the application object, so it lives as long as the texts it serves.
-    auto* kaannos = new QTranslator(QCoreApplication::instance());
+    auto kaannos = std::make_unique<QTranslator>();
     if (!kaannos->load(QLocale(QLocale::Finnish), QStringLiteral("qtbase"), QStringLiteral("_"),
                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        delete kaannos;
         return false;
     }
-    return QCoreApplication::installTranslator(kaannos);
+    // Owned by the application object, so it lives as long as the texts it serves.
+    kaannos->setParent(QCoreApplication::instance());
+    return QCoreApplication::installTranslator(kaannos.release());
 }
 
 } // namespace sorvik

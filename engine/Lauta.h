@@ -38,6 +38,9 @@ inline constexpr std::array<std::int16_t, LaivojaLaivastossa> LaivojenPituudet{4
     Laivasto laivasto{};
     for (int i = 0; i < LaivojaLaivastossa; ++i) {
         laivasto[i].Pituus = LaivojenPituudet[i];
+        for (int k = 1; k <= laivasto[i].Pituus; ++k) {
+            laivasto[i].Ruudut[k] = -1;
+        }
     }
     return laivasto;
 }

@@ -6,6 +6,7 @@
 #include "Satunnaislahde.h"
 #include "Tyokalut.h"
 
+#include <algorithm>
 #include <array>
 #include <deque>
 #include <functional>
@@ -19,6 +20,14 @@ struct Viestilaatikko {
     std::string teksti;
     std::string otsikko;
     int tyyli;
+    // How many pictures had been logged when the box was shown.
+    std::size_t kuviaEnnen = 0;
+};
+
+struct Kuvamerkinta {
+    Ruudukko ruudukko;
+    int ruutu;
+    Kuva kuva;
 };
 
 class FakeTyokalut : public Tyokalut {
@@ -44,6 +53,11 @@ public:
     int nimikyselyja = 0;
     int suljettu = 0;
     int pumppauksia = 0;
+    // Calls that named a cell outside 1..100 (not stored).
+    int vieraitaRuutuja = 0;
+    // Every picture set, in order, while kirjaaKuvat is on.
+    bool kirjaaKuvat = false;
+    std::vector<Kuvamerkinta> kuvaloki;
 
     // --- Scripts -----------------------------------------------------------
     // Answers to questions (Kyllä/Ei) in order; Ei when the script runs out.
@@ -63,10 +77,28 @@ public:
     Satunnaislahde lahde{12345};
 
     Ruutu& ruutu(Ruudukko r, int k) { return ruudut[static_cast<int>(r)][k]; }
+    [[nodiscard]] const Ruutu& ruutu(Ruudukko r, int k) const {
+        return ruudut[static_cast<int>(r)][k];
+    }
 
-    void AsetaRuudunKuva(Ruudukko r, int k, Kuva kuva) override { ruutu(r, k).kuva = kuva; }
-    void SalliRuutu(Ruudukko r, int k, bool s) override { ruutu(r, k).sallittu = s; }
-    void AsetaRuudunKursori(Ruudukko r, int k, Kursori c) override { ruutu(r, k).kursori = c; }
+    void AsetaRuudunKuva(Ruudukko r, int k, Kuva kuva) override {
+        if (Tarkista(k)) {
+            ruutu(r, k).kuva = kuva;
+            if (kirjaaKuvat) {
+                kuvaloki.push_back({r, k, kuva});
+            }
+        }
+    }
+    void SalliRuutu(Ruudukko r, int k, bool s) override {
+        if (Tarkista(k)) {
+            ruutu(r, k).sallittu = s;
+        }
+    }
+    void AsetaRuudunKursori(Ruudukko r, int k, Kursori c) override {
+        if (Tarkista(k)) {
+            ruutu(r, k).kursori = c;
+        }
+    }
     void AsetaOhjeteksti(const std::string& teksti) override {
         if (teksti != ohje) {
             ohje = teksti;
@@ -84,7 +116,7 @@ public:
     }
     void SalliPaaikkuna(bool s) override { paaikkunaSallittu = s; }
     int Viesti(const std::string& teksti, const std::string& otsikko, int tyyli) override {
-        viestit.push_back({teksti, otsikko, tyyli});
+        viestit.push_back({teksti, otsikko, tyyli, kuvaloki.size()});
         if ((tyyli & 0x0F) != viesti::KyllaEi) {
             return viesti::VastausOK;
         }
@@ -134,6 +166,137 @@ public:
     void Tallenna(const std::string& nimi, const std::string& arvo) override {
         tallennetut.emplace_back(nimi, arvo);
     }
+
+private:
+    bool Tarkista(int k) {
+        if (k < 1 || k > Ruutuja) {
+            ++vieraitaRuutuja;
+            return false;
+        }
+        return true;
+    }
 };
+
+// A game wired to the fake toolkit, its timer ticking inside every pause.
+struct Poyta {
+    FakeTyokalut tk;
+    Peli peli{tk};
+    Poyta() { tk.peli = &peli; }
+    Poyta(const Poyta&) = delete;
+    Poyta& operator=(const Poyta&) = delete;
+};
+
+// Ships by their squares, in fleet order: carrier, cruisers, gunboats, submarines.
+using Laivat = std::vector<std::vector<int>>;
+
+// The player's fleet of the battle tests: rows 1, 3 and 5, empty rows between.
+inline const Laivat PelaajanLaivasto{{1, 2, 3, 4}, {6, 7, 8}, {21, 22, 23}, {25, 26}, {28, 29},
+                                     {41, 42},     {44},      {46},         {48},     {50}};
+// The computer's fleet of the battle tests; no two ships touch even at a corner.
+inline const Laivat KoneenLaivasto{{32, 33, 34, 35}, {61, 71, 81}, {10, 20, 30}, {57, 58}, {88, 98},
+                                   {1, 11},          {5},          {38},         {75},     {100}};
+
+// The click (square, button) that lays a ship on exactly these squares: the
+// left button for a row, the right one for a column, from the end it may run from.
+inline std::pair<int, int> Klikkaus(std::vector<int> ruudut) {
+    std::sort(ruudut.begin(), ruudut.end());
+    const int pituus = static_cast<int>(ruudut.size());
+    if (pituus == 1) {
+        return {ruudut[0], 1};
+    }
+    if (ruudut[1] - ruudut[0] == 1) {
+        return {Sarake(ruudut[0]) <= 11 - pituus ? ruudut[0] : ruudut.back(), 1};
+    }
+    return {Rivi(ruudut[0]) <= 11 - pituus ? ruudut[0] : ruudut.back(), 2};
+}
+
+// Places the player's ships with clicks; false at the first one refused.
+inline bool SijoitaLaivasto(Peli& peli, const Laivat& laivat) {
+    for (const auto& laiva : laivat) {
+        const int seuraava = peli.SeuraavaPelaajanLaiva();
+        const auto [ruutu, painike] = Klikkaus(laiva);
+        peli.imgPelaaja_MouseUp(ruutu, painike);
+        if (peli.SeuraavaPelaajanLaiva() != seuraava + 1) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Lays the computer's fleet on the given squares instead of at random, with the
+// reserved water around it as its own placement would leave it.
+inline void AsetaKoneenLaivasto(Peli& peli, const Laivat& laivat) {
+    peli.KoneenLaivat = TyhjaLaivasto();
+    std::fill(peli.KoneenRuudut.begin() + 1, peli.KoneenRuudut.end(), Tila::Vesi);
+    for (std::size_t i = 0; i < laivat.size(); ++i) {
+        for (std::size_t k = 0; k < laivat[i].size(); ++k) {
+            peli.KoneenRuudut[laivat[i][k]] = Tila::Laiva;
+            peli.KoneenLaivat[i].Ruudut[k + 1] = static_cast<std::int16_t>(laivat[i][k]);
+        }
+        peli.KoneenLaivat[i].Sijoitettu = true;
+    }
+    const bool vuoro = peli.PelaajanVuoro;
+    peli.PelaajanVuoro = false;
+    peli.VaraaLaittomatRuudut();
+    peli.PelaajanVuoro = vuoro;
+}
+
+// Start-up, the computer's fleet as given, the player's fleet placed: the
+// player's first shot is due.
+inline bool AloitaAmmunta(Poyta& p, const Laivat& pelaajan = PelaajanLaivasto,
+                          const Laivat& koneen = KoneenLaivasto) {
+    p.peli.Kaynnista();
+    AsetaKoneenLaivasto(p.peli, koneen);
+    return SijoitaLaivasto(p.peli, pelaajan);
+}
+
+// The player fires at the first square of the computer's grid that is still
+// enabled and holds no ship; returns it (0 if none).
+inline int AmmuOhi(Poyta& p) {
+    for (int n = 1; n <= Ruutuja; ++n) {
+        if (p.tk.ruutu(Ruudukko::Kone, n).sallittu && p.peli.KoneenRuudut[n] != Tila::Laiva) {
+            p.peli.imgKone_Click(n);
+            return n;
+        }
+    }
+    return 0;
+}
+
+// Everything the game holds and shows, as text, for comparing two moments.
+inline std::string Tilannekuva(const Poyta& p) {
+    const Peli& g = p.peli;
+    std::string s;
+    const auto luku = [&s](long long x) { s += std::to_string(x) + ' '; };
+    for (int n = 1; n <= Ruutuja; ++n) {
+        luku(static_cast<int>(g.PelaajanRuudut[n]));
+        luku(static_cast<int>(g.KoneenRuudut[n]));
+        for (const Ruudukko r : {Ruudukko::Pelaaja, Ruudukko::Kone}) {
+            const auto& ruutu = p.tk.ruutu(r, n);
+            luku(static_cast<int>(ruutu.kuva) * 100 + static_cast<int>(ruutu.kursori) * 10 +
+                 (ruutu.sallittu ? 1 : 0));
+        }
+    }
+    for (const Laivasto* laivasto : {&g.PelaajanLaivat, &g.KoneenLaivat}) {
+        for (const Laiva& laiva : *laivasto) {
+            for (int k = 1; k <= laiva.Pituus; ++k) {
+                luku(laiva.Ruudut[k]);
+            }
+            luku(laiva.Sijoitettu);
+        }
+    }
+    for (const long long x :
+         {static_cast<long long>(g.PelaajanOsumat), static_cast<long long>(g.KoneenOsumat),
+          static_cast<long long>(g.PelaajanVuoro), static_cast<long long>(g.SijoitusKaynnissa),
+          static_cast<long long>(g.AmmuntaKaynnissa), static_cast<long long>(g.PeliKaynnissa),
+          static_cast<long long>(g.VoitotPerakkain),
+          static_cast<long long>(g.PelaajanEdellinenRuutu),
+          static_cast<long long>(g.PelaajanEdellinenOsui),
+          static_cast<long long>(g.KoneenEdellinenRuutu),
+          static_cast<long long>(g.KoneenEdellinenOsui), static_cast<long long>(g.EnsimmainenOsuma),
+          static_cast<long long>(g.SeuraavaRuutu)}) {
+        luku(x);
+    }
+    return s + p.tk.ohje;
+}
 
 } // namespace sorvik::testi

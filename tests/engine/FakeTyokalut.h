@@ -241,13 +241,28 @@ inline void AsetaKoneenLaivasto(Peli& peli, const Laivat& laivat) {
     peli.PelaajanVuoro = vuoro;
 }
 
-// Start-up, the computer's fleet as given, the player's fleet placed: the
-// player's first shot is due.
+// The computer's fleet as given and the player's fleet placed on a new board:
+// the player's first shot is due.
+inline bool Valmistele(Poyta& p, const Laivat& pelaajan = PelaajanLaivasto,
+                       const Laivat& koneen = KoneenLaivasto) {
+    AsetaKoneenLaivasto(p.peli, koneen);
+    return SijoitaLaivasto(p.peli, pelaajan);
+}
+
 inline bool AloitaAmmunta(Poyta& p, const Laivat& pelaajan = PelaajanLaivasto,
                           const Laivat& koneen = KoneenLaivasto) {
     p.peli.Kaynnista();
-    AsetaKoneenLaivasto(p.peli, koneen);
-    return SijoitaLaivasto(p.peli, pelaajan);
+    return Valmistele(p, pelaajan, koneen);
+}
+
+// The player fires at every square of the standard computer fleet in turn; the
+// twentieth hit wins unless the computer has won first.
+inline void AmmuKoneenLaivat(Poyta& p) {
+    for (const auto& laiva : KoneenLaivasto) {
+        for (const int n : laiva) {
+            p.peli.imgKone_Click(n);
+        }
+    }
 }
 
 // The player fires at the first square of the computer's grid that is still

@@ -86,6 +86,15 @@ Rivi Pura8(std::string_view tavut, Koodaus koodaus) {
     return r;
 }
 
+// Every line of a whole file ends with a line break. A last line without one
+// was cut off (a truncated copy, a full disk): a half line could still look
+// like a shorter value or key, so it is not taken.
+void HylkaaKeskenjaanyt(std::vector<Rivi>& rivit) {
+    if (!rivit.empty() && !QStringView(rivit.back().teksti).trimmed().isEmpty()) {
+        rivit.back().kelpaa = false;
+    }
+}
+
 std::vector<Rivi> JaaRiveiksi(const QByteArray& t) {
     std::vector<Rivi> rivit;
     qsizetype alku = 0;
@@ -126,6 +135,7 @@ std::vector<Rivi> JaaRiveiksi(const QByteArray& t) {
         if ((t.size() - alku) % 2 != 0 && !rivit.empty()) {
             rivit.back().kelpaa = false; // an odd byte cut off at the end
         }
+        HylkaaKeskenjaanyt(rivit);
         return rivit;
     }
 
@@ -137,6 +147,7 @@ std::vector<Rivi> JaaRiveiksi(const QByteArray& t) {
             rivinAlku = k + 1;
         }
     }
+    HylkaaKeskenjaanyt(rivit);
     return rivit;
 }
 

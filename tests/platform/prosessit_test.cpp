@@ -1,0 +1,81 @@
+// Several programs at once, and programs killed in the middle of a write.
+
+#include "RekisteriTiedosto.h"
+#include "TestiKoti.h"
+
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QThread>
+
+#include <csignal>
+#include <memory>
+#include <random>
+#include <vector>
+
+namespace {
+
+using Prosessit = TestiKoti;
+
+std::unique_ptr<QProcess> Kaynnista(const QString& avain, const QString& etuliite, int maara) {
+    auto p = std::make_unique<QProcess>();
+    p->setProgram(QStringLiteral(SORVIK_KIRJOITTAJA));
+    p->setArguments({avain, etuliite, QString::number(maara)});
+    p->start();
+    return p;
+}
+
+TEST_F(Prosessit, RinnakkaisetKirjoittajatEivatHukkaaToistenArvoja) {
+    constexpr int Kirjoittajia = 4;
+    constexpr int Arvoja = 40;
+    std::vector<std::unique_ptr<QProcess>> kirjoittajat;
+    for (int k = 0; k < Kirjoittajia; ++k) {
+        kirjoittajat.push_back(
+            Kaynnista(QStringLiteral("Software\\Yhteinen"), QStringLiteral("k%1_").arg(k), Arvoja));
+    }
+    for (auto& p : kirjoittajat) {
+        ASSERT_TRUE(p->waitForFinished(60000));
+        EXPECT_EQ(p->exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(p->exitCode(), 0) << p->readAllStandardError().toStdString();
+    }
+    for (int k = 0; k < Kirjoittajia; ++k) {
+        for (int n = 0; n < Arvoja; ++n) {
+            const std::string nimi = "k" + std::to_string(k) + "_" + std::to_string(n);
+            EXPECT_EQ(LueTeksti("Software\\Yhteinen", nimi.c_str()), std::to_string(n)) << nimi;
+        }
+    }
+    EXPECT_TRUE(Varmuuskopiot().isEmpty());
+}
+
+TEST_F(Prosessit, TapettuKirjoittajaEiRikoTiedostoaEikaHukkaaPalautunutta) {
+    std::mt19937 satunnainen(7);
+    std::uniform_int_distribution<int> viive(5, 60);
+    std::vector<std::pair<std::string, int>> kuitatut;
+    for (int kierros = 0; kierros < 12; ++kierros) {
+        const std::string etuliite = "r" + std::to_string(kierros) + "_";
+        auto p =
+            Kaynnista(QStringLiteral("Software\\Kaatuva"), QString::fromStdString(etuliite), -1);
+        ASSERT_TRUE(p->waitForStarted(10000));
+        // Let it write for a moment, then kill it wherever it is.
+        QThread::msleep(static_cast<unsigned long>(viive(satunnainen)));
+        ::kill(static_cast<pid_t>(p->processId()), SIGKILL);
+        ASSERT_TRUE(p->waitForFinished(10000));
+        const QList<QByteArray> rivit = p->readAllStandardOutput().split('\n');
+        for (const QByteArray& rivi : rivit) {
+            if (rivi.startsWith("ok ")) {
+                kuitatut.emplace_back(etuliite + rivi.mid(3).toStdString(), rivi.mid(3).toInt());
+            }
+        }
+
+        // The file parses whole after every kill.
+        const auto luettu = sorvik::rekisteri::Jasenna(LuePesa());
+        EXPECT_FALSE(luettu.kelvoton);
+        EXPECT_EQ(luettu.hylatytRivit, 0);
+        for (const auto& [nimi, n] : kuitatut) {
+            EXPECT_EQ(LueTeksti("Software\\Kaatuva", nimi.c_str()), std::to_string(n)) << nimi;
+        }
+    }
+    EXPECT_GT(kuitatut.size(), 0u);
+    EXPECT_TRUE(Varmuuskopiot().isEmpty());
+}
+
+} // namespace

@@ -1,0 +1,297 @@
+// The registry functions against the Windows behaviour the programs rely on.
+
+#include "TestiKoti.h"
+#include "koodisivu.h"
+
+#include <QFileInfo>
+
+#include <array>
+#include <csignal>
+
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace {
+
+using Rekisteri = TestiKoti;
+
+TEST_F(Rekisteri, AvaaminenEiLuoMitaan) {
+    HKEY h = reinterpret_cast<HKEY>(1);
+    EXPECT_EQ(RegOpenKeyA(HKEY_CURRENT_USER, "Software\\Harvokki", &h), ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(h, nullptr);
+    EXPECT_FALSE(QFileInfo::exists(Pesa()));
+    EXPECT_EQ(Lue("Software", "x").tulos, ERROR_FILE_NOT_FOUND);
+    EXPECT_FALSE(QFileInfo::exists(Pesa()));
+}
+
+TEST_F(Rekisteri, LuontiTekeeVanhemmatJaAvaaOlemassaOlevan) {
+    HKEY h = nullptr;
+    ASSERT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, "A\\B\\C", &h), ERROR_SUCCESS);
+    ASSERT_NE(h, nullptr);
+    EXPECT_EQ(RegCloseKey(h), ERROR_SUCCESS);
+    EXPECT_TRUE(AvainOn("A"));
+    EXPECT_TRUE(AvainOn("A\\B"));
+    EXPECT_TRUE(AvainOn("A\\B\\C"));
+
+    const QByteArray ennen = LuePesa();
+    ASSERT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, "a\\b", &h), ERROR_SUCCESS);
+    RegCloseKey(h);
+    EXPECT_EQ(LuePesa(), ennen) << "opening an existing key must not rewrite the file";
+
+    // A path relative to an open key.
+    HKEY b = nullptr;
+    ASSERT_EQ(RegOpenKeyA(HKEY_CURRENT_USER, "A\\B", &b), ERROR_SUCCESS);
+    ASSERT_EQ(RegCreateKeyA(b, "D\\E", &h), ERROR_SUCCESS);
+    RegCloseKey(h);
+    RegCloseKey(b);
+    EXPECT_TRUE(AvainOn("A\\B\\D\\E"));
+}
+
+TEST_F(Rekisteri, KenoviivaLopussaOnSamaAvain) {
+    ASSERT_EQ(AsetaTeksti("Software\\Harvokki\\Sorvik 1.1 Freeware\\", "NaytaPainikkeet", "True"),
+              ERROR_SUCCESS);
+    EXPECT_EQ(LueTeksti("Software\\Harvokki\\Sorvik 1.1 Freeware", "NaytaPainikkeet"), "True");
+    EXPECT_EQ(LueTeksti("Software\\Harvokki\\Sorvik 1.1 Freeware\\", "NaytaPainikkeet"), "True");
+    // No empty-named subkey appeared.
+    EXPECT_EQ(LuePesa().count(Utf16Tiedosto(QStringLiteral("Freeware\\]")).mid(2)), 0);
+}
+
+TEST_F(Rekisteri, NimetVertautuvatKirjainkoostaRiippumatta) {
+    ASSERT_EQ(AsetaTeksti("Software\\Harvokki", "Nimi", "eka"), ERROR_SUCCESS);
+    EXPECT_EQ(LueTeksti("SOFTWARE\\harvokki", "NIMI"), "eka");
+    ASSERT_EQ(AsetaTeksti("software\\HARVOKKI", "nimi", "toka"), ERROR_SUCCESS);
+    EXPECT_EQ(LueTeksti("Software\\Harvokki", "Nimi"), "toka");
+    // One key and one value, still spelled as first written.
+    const QString teksti = QString::fromUtf16(
+        reinterpret_cast<const char16_t*>(LuePesa().constData() + 2), (LuePesa().size() - 2) / 2);
+    EXPECT_EQ(teksti.count(QStringLiteral("[HKEY_CURRENT_USER\\Software\\Harvokki]")), 1);
+    EXPECT_EQ(teksti.count(QStringLiteral("\"Nimi\"=\"toka\"")), 1);
+    EXPECT_EQ(teksti.count(QStringLiteral("nimi"), Qt::CaseInsensitive), 1);
+    // Ä and ä are the same letter in names too.
+    ASSERT_EQ(AsetaTeksti("\xC4ij\xE4", "\xC4", "1"), ERROR_SUCCESS);
+    EXPECT_EQ(LueTeksti("\xE4IJ\xC4", "\xE4"), "1");
+}
+
+TEST_F(Rekisteri, LiianPieniPuskuriKertooTarvittavanKoon) {
+    ASSERT_EQ(AsetaTeksti("K", "v", "12345"), ERROR_SUCCESS);
+    HKEY h = nullptr;
+    ASSERT_EQ(RegOpenKeyA(HKEY_CURRENT_USER, "K", &h), ERROR_SUCCESS);
+    std::array<BYTE, 16> puskuri{};
+    DWORD laji = 0;
+    DWORD koko = 5;
+    EXPECT_EQ(RegQueryValueExA(h, "v", nullptr, &laji, puskuri.data(), &koko), ERROR_MORE_DATA);
+    EXPECT_EQ(koko, 6u);
+    EXPECT_EQ(laji, REG_SZ);
+    koko = 0;
+    EXPECT_EQ(RegQueryValueExA(h, "v", nullptr, nullptr, nullptr, &koko), ERROR_SUCCESS);
+    EXPECT_EQ(koko, 6u);
+    EXPECT_EQ(RegQueryValueExA(h, "v", nullptr, nullptr, puskuri.data(), &koko), ERROR_SUCCESS);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(puskuri.data()), 6),
+              std::string("12345\0", 6));
+    koko = 16;
+    EXPECT_EQ(RegQueryValueExA(h, "puuttuu", nullptr, &laji, puskuri.data(), &koko),
+              ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(RegQueryValueExA(h, "v", nullptr, nullptr, puskuri.data(), nullptr),
+              ERROR_INVALID_PARAMETER);
+    DWORD varattu = 0;
+    EXPECT_EQ(RegQueryValueExA(h, "v", &varattu, nullptr, nullptr, &koko), ERROR_INVALID_PARAMETER);
+    RegCloseKey(h);
+}
+
+TEST_F(Rekisteri, TekstiIlmanNollaaLuetaanNollan) {
+    ASSERT_EQ(Aseta("K", "ilman", REG_SZ, "abc"), ERROR_SUCCESS);
+    ASSERT_EQ(Aseta("K", "tyhja", REG_SZ, ""), ERROR_SUCCESS);
+    EXPECT_EQ(Lue("K", "ilman").data, std::string("abc\0", 4));
+    EXPECT_EQ(Lue("K", "tyhja").data, std::string("\0", 1));
+    EXPECT_EQ(Aseta("K", "nollat", REG_SZ, std::string("a\0b\0", 4)), ERROR_SUCCESS);
+    EXPECT_EQ(Lue("K", "nollat").data, std::string("a\0b\0", 4));
+}
+
+TEST_F(Rekisteri, MuutLajitSailyvatTavuina) {
+    const std::string dword("\x05\x00\x00\x00", 4);
+    const std::string qword("\x01\x02\x03\x04\x05\x06\x07\x08", 8);
+    const std::string lyhyt("\x07", 1);
+    ASSERT_EQ(Aseta("K", "d", REG_DWORD, dword), ERROR_SUCCESS);
+    ASSERT_EQ(Aseta("K", "q", REG_QWORD, qword), ERROR_SUCCESS);
+    ASSERT_EQ(Aseta("K", "b", REG_BINARY, ""), ERROR_SUCCESS);
+    ASSERT_EQ(Aseta("K", "lyhytd", REG_DWORD, lyhyt), ERROR_SUCCESS);
+    ASSERT_EQ(Aseta("K", "m", REG_MULTI_SZ, std::string("a\0\xE4\0\0", 5)), ERROR_SUCCESS);
+    EXPECT_EQ(Lue("K", "d").data, dword);
+    EXPECT_EQ(Lue("K", "d").laji, REG_DWORD);
+    EXPECT_EQ(Lue("K", "q").data, qword);
+    EXPECT_EQ(Lue("K", "q").laji, REG_QWORD);
+    EXPECT_EQ(Lue("K", "b").data, "");
+    EXPECT_EQ(Lue("K", "lyhytd").data, lyhyt);
+    EXPECT_EQ(Lue("K", "m").data, std::string("a\0\xE4\0\0", 5));
+    // Replacing a value changes its kind too.
+    ASSERT_EQ(AsetaTeksti("K", "d", "x"), ERROR_SUCCESS);
+    EXPECT_EQ(Lue("K", "d").laji, REG_SZ);
+}
+
+TEST_F(Rekisteri, TekstiKulkeeWindows1252Koodisivulla) {
+    // ä, €, Ÿ and the undefined 0x81 go through unchanged.
+    const std::string ansi = "\xE4\x80\x9F\x81";
+    ASSERT_EQ(AsetaTeksti("K", "v", ansi), ERROR_SUCCESS);
+    EXPECT_EQ(LueTeksti("K", "v"), ansi);
+    // In the file they are stored as Unicode.
+    EXPECT_TRUE(LuePesa().contains(Utf16Tiedosto(QStringLiteral(u"\"v\"=\"ä€Ÿ\u0081\"")).mid(2)));
+    // A character outside the code page, put there by another program, reads as '?'.
+    KirjoitaPesa(Utf16Tiedosto(QStringLiteral(u"Windows Registry Editor Version 5.00\r\n\r\n"
+                                              u"[HKEY_CURRENT_USER\\K]\r\n\"v\"=\"Ωx😀\"\r\n")));
+    EXPECT_EQ(LueTeksti("K", "v"), "?x?");
+}
+
+TEST_F(Rekisteri, AlaavaimellistaEiPoistetaJaVanhempiSailyy) {
+    ASSERT_EQ(AsetaTeksti("Software\\Harvokki\\Sorvik 1.1 Freeware", "v", "1"), ERROR_SUCCESS);
+    ASSERT_EQ(AsetaTeksti("Software\\Harvokki", "oma", "2"), ERROR_SUCCESS);
+
+    EXPECT_EQ(RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Harvokki"), ERROR_ACCESS_DENIED);
+    EXPECT_TRUE(AvainOn("Software\\Harvokki\\Sorvik 1.1 Freeware"));
+
+    EXPECT_EQ(RegDeleteKeyA(HKEY_CURRENT_USER, "software\\harvokki\\SORVIK 1.1 FREEWARE\\"),
+              ERROR_SUCCESS);
+    EXPECT_FALSE(AvainOn("Software\\Harvokki\\Sorvik 1.1 Freeware"));
+    EXPECT_EQ(LueTeksti("Software\\Harvokki", "oma"), "2");
+    EXPECT_EQ(RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Harvokki\\Sorvik 1.1 Freeware"),
+              ERROR_FILE_NOT_FOUND);
+
+    // Emptied of its last subkey, the parent still stays, also in the file.
+    ASSERT_EQ(RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Harvokki"), ERROR_SUCCESS);
+    EXPECT_TRUE(AvainOn("Software"));
+    EXPECT_TRUE(LuePesa().contains(
+        Utf16Tiedosto(QStringLiteral("[HKEY_CURRENT_USER\\Software]\r\n\r\n")).mid(2)));
+
+    EXPECT_EQ(RegDeleteKeyA(HKEY_CURRENT_USER, ""), ERROR_ACCESS_DENIED);
+    EXPECT_EQ(RegDeleteKeyA(HKEY_CURRENT_USER, nullptr), ERROR_INVALID_PARAMETER);
+    EXPECT_EQ(RegDeleteKeyA(HKEY_CURRENT_USER, "Puuttuu\\Kokonaan"), ERROR_FILE_NOT_FOUND);
+}
+
+TEST_F(Rekisteri, KahvatTarkistetaan) {
+    HKEY h = nullptr;
+    ASSERT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, "K", &h), ERROR_SUCCESS);
+    EXPECT_EQ(RegFlushKey(h), ERROR_SUCCESS);
+    EXPECT_EQ(RegCloseKey(h), ERROR_SUCCESS);
+    EXPECT_EQ(RegCloseKey(h), ERROR_INVALID_HANDLE);
+    const BYTE b = 0;
+    EXPECT_EQ(RegSetValueExA(h, "v", 0, REG_BINARY, &b, 1), ERROR_INVALID_HANDLE);
+    DWORD koko = 0;
+    EXPECT_EQ(RegQueryValueExA(h, "v", nullptr, nullptr, nullptr, &koko), ERROR_INVALID_HANDLE);
+    EXPECT_EQ(RegQueryValueExA(nullptr, "v", nullptr, nullptr, nullptr, &koko),
+              ERROR_INVALID_HANDLE);
+    EXPECT_EQ(RegFlushKey(nullptr), ERROR_INVALID_HANDLE);
+    EXPECT_EQ(RegCloseKey(reinterpret_cast<HKEY>(0x1234)), ERROR_INVALID_HANDLE);
+    EXPECT_EQ(RegCloseKey(HKEY_CURRENT_USER), ERROR_SUCCESS);
+    HKEY sama = nullptr;
+    EXPECT_EQ(RegOpenKeyA(HKEY_CURRENT_USER, "", &sama), ERROR_SUCCESS);
+    EXPECT_EQ(sama, HKEY_CURRENT_USER);
+    EXPECT_EQ(RegOpenKeyA(HKEY_CURRENT_USER, "K", nullptr), ERROR_INVALID_PARAMETER);
+}
+
+TEST_F(Rekisteri, VirheellisetPolutJaParametrit) {
+    HKEY h = nullptr;
+    EXPECT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, "A\\\\B", &h), ERROR_BAD_PATHNAME);
+    EXPECT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, "\\A", &h), ERROR_BAD_PATHNAME);
+    EXPECT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, "A\nB", &h), ERROR_BAD_PATHNAME);
+    EXPECT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, std::string(256, 'a').c_str(), &h),
+              ERROR_BAD_PATHNAME);
+    EXPECT_FALSE(QFileInfo::exists(Pesa()));
+    ASSERT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, "K", &h), ERROR_SUCCESS);
+    const BYTE b = 1;
+    EXPECT_EQ(RegSetValueExA(h, "v", 1, REG_BINARY, &b, 1), ERROR_INVALID_PARAMETER);
+    EXPECT_EQ(RegSetValueExA(h, "v", 0, REG_BINARY, nullptr, 1), ERROR_INVALID_PARAMETER);
+    const std::string iso(1024 * 1024 + 1, 'x');
+    EXPECT_EQ(RegSetValueExA(h, "v", 0, REG_BINARY, reinterpret_cast<const BYTE*>(iso.data()),
+                             static_cast<DWORD>(iso.size())),
+              ERROR_INVALID_PARAMETER);
+    // The default value has the empty name.
+    EXPECT_EQ(RegSetValueExA(h, nullptr, 0, REG_BINARY, &b, 1), ERROR_SUCCESS);
+    EXPECT_EQ(Lue("K", "").data, "\x01");
+    RegCloseKey(h);
+}
+
+TEST_F(Rekisteri, PoistetunAvaimenKahvaEiHeraataSitaHenkiin) {
+    HKEY h = nullptr;
+    ASSERT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, "A\\B", &h), ERROR_SUCCESS);
+    ASSERT_EQ(RegDeleteKeyA(HKEY_CURRENT_USER, "A\\B"), ERROR_SUCCESS);
+    const BYTE b = 1;
+    EXPECT_EQ(RegSetValueExA(h, "v", 0, REG_BINARY, &b, 1), ERROR_KEY_DELETED);
+    EXPECT_FALSE(AvainOn("A\\B"));
+    EXPECT_EQ(RegCloseKey(h), ERROR_SUCCESS);
+}
+
+TEST_F(Rekisteri, TiedostoOnVainOmistajan) {
+    ASSERT_EQ(AsetaTeksti("K", "v", "1"), ERROR_SUCCESS);
+    EXPECT_EQ(QFileInfo(Pesa()).permissions() & ~(QFile::ReadUser | QFile::WriteUser),
+              QFile::ReadOwner | QFile::WriteOwner);
+    EXPECT_EQ(QFileInfo(Kansio()).permissions() & (QFile::ReadGroup | QFile::ReadOther), 0);
+    // Permissions somebody loosened are tightened on the next write.
+    QFile::setPermissions(Pesa(), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
+    ASSERT_EQ(AsetaTeksti("K", "v", "2"), ERROR_SUCCESS);
+    EXPECT_FALSE(QFileInfo(Pesa()).permissions() & QFile::ReadOther);
+}
+
+TEST_F(Rekisteri, KirjoittamatonKansioEpaonnistuuHiljaa) {
+    // A file where the folder should be: nothing can be created.
+    QFile este(Kansio());
+    ASSERT_TRUE(este.open(QIODevice::WriteOnly));
+    este.close();
+    HKEY h = nullptr;
+    EXPECT_NE(RegCreateKeyA(HKEY_CURRENT_USER, "K", &h), ERROR_SUCCESS);
+    EXPECT_EQ(h, nullptr);
+    EXPECT_EQ(Lue("K", "v").tulos, ERROR_FILE_NOT_FOUND);
+}
+
+TEST_F(Rekisteri, LukukelvotonTiedostoEiKorvaudu) {
+    if (geteuid() == 0) {
+        GTEST_SKIP() << "root reads every file";
+    }
+    ASSERT_EQ(AsetaTeksti("K", "v", "1"), ERROR_SUCCESS);
+    const QByteArray ennen = LuePesa();
+    QFile::setPermissions(Pesa(), QFile::WriteOwner);
+    EXPECT_NE(AsetaTeksti("K", "w", "2"), ERROR_SUCCESS);
+    QFile::setPermissions(Pesa(), QFile::ReadOwner | QFile::WriteOwner);
+    EXPECT_EQ(LuePesa(), ennen);
+}
+
+// A full disk: the process may write no file bigger than the current one.
+TEST_F(Rekisteri, TaysiLevyJattaaVanhanTiedostonEhjaksi) {
+    ASSERT_EQ(AsetaTeksti("K", "v", "vanha"), ERROR_SUCCESS);
+    const QByteArray ennen = LuePesa();
+
+    rlimit vanha{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &vanha), 0);
+    const auto vanhaKasittelija = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit pieni = vanha;
+    pieni.rlim_cur = static_cast<rlim_t>(ennen.size());
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &pieni), 0);
+    const LONG tulos = AsetaTeksti("K", "w", std::string(5000, 'x'));
+    setrlimit(RLIMIT_FSIZE, &vanha);
+    std::signal(SIGXFSZ, vanhaKasittelija);
+
+    EXPECT_EQ(tulos, ERROR_DISK_FULL);
+    EXPECT_EQ(LuePesa(), ennen);
+    EXPECT_EQ(LueTeksti("K", "v"), "vanha");
+    EXPECT_EQ(AsetaTeksti("K", "w", "uusi"), ERROR_SUCCESS);
+    EXPECT_EQ(LueTeksti("K", "w"), "uusi");
+    // No half-written leftovers beside the file.
+    EXPECT_EQ(QDir(Kansio()).entryList(QDir::Files | QDir::Hidden).size(), 1)
+        << QDir(Kansio()).entryList(QDir::Files | QDir::Hidden).join(u' ').toStdString();
+}
+
+TEST(Koodisivu, Windows1252JaUtf8) {
+    EXPECT_EQ(sorvik::Utf8Cp1252ksi("Äijä €"), "\xC4ij\xE4 \x80");
+    EXPECT_EQ(sorvik::Cp1252Utf8ksi("\xC4ij\xE4 \x80"), "Äijä €");
+    EXPECT_EQ(sorvik::Utf8Cp1252ksi("Ω😀"), "??");
+    // Every byte of a broken sequence is one '?'.
+    EXPECT_EQ(sorvik::Utf8Cp1252ksi("a\xC3(\xED\xA0\x80z"), "a?(???z");
+    for (int b = 0; b < 256; ++b) {
+        const auto merkki = sorvik::Cp1252Merkki(static_cast<unsigned char>(b));
+        EXPECT_EQ(sorvik::Cp1252Tavu(merkki), static_cast<unsigned char>(b)) << b;
+        const std::string yksi(1, static_cast<char>(b));
+        EXPECT_EQ(sorvik::Utf8Cp1252ksi(sorvik::Cp1252Utf8ksi(yksi)), yksi) << b;
+    }
+    EXPECT_FALSE(sorvik::Utf8Merkit("\xC0\x80"));         // overlong
+    EXPECT_FALSE(sorvik::Utf8Merkit("\xF4\x90\x80\x80")); // past U+10FFFF
+}
+
+} // namespace

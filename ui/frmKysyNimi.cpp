@@ -1,0 +1,140 @@
+#include "frmKysyNimi.h"
+
+#include "ParhaatTulokset.h"
+#include "Viestilaatikko.h"
+#include "koodisivu.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace sorvik {
+
+namespace {
+
+// Positions are designed in twips; 15 twips make one logical pixel.
+QRect Twipit(int vasen, int yla, int leveys, int korkeus) {
+    return {vasen / 15, yla / 15, leveys / 15, korkeus / 15};
+}
+
+QString Onnittelu(std::int16_t voitot) {
+    const QString alku = voitot == 1 ? QStringLiteral("Voitit 1 pelin peräkkäin")
+                                     : QStringLiteral("Voitit %1 peliä peräkkäin").arg(voitot);
+    return alku + QStringLiteral(" ja pääset tuloksellasi parhaiden tulosten listalle.\n\n\n"
+                                 "Kirjoita nimesi:");
+}
+
+} // namespace
+
+bool NimenTarkistin::KelpaaMerkiksi(QChar merkki) {
+    // Control characters (C0, DEL and C1) have no place in a name; a zero would
+    // even cut the stored text short.
+    const char32_t koodi = merkki.unicode();
+    if (koodi < 0x20 || (koodi >= 0x7F && koodi <= 0x9F)) {
+        return false;
+    }
+    return Cp1252Tavu(koodi).has_value();
+}
+
+QValidator::State NimenTarkistin::validate(QString& syote, int& /*kohta*/) const {
+    if (syote.size() > EnimmaisPituus) {
+        return Invalid;
+    }
+    return std::all_of(syote.cbegin(), syote.cend(), KelpaaMerkiksi) ? Acceptable : Invalid;
+}
+
+frmKysyNimi::frmKysyNimi(ParhaatTulokset& lista, std::int16_t& voitotPerakkain, QWidget* parent)
+    : QDialog(parent), lista_(lista), voitotPerakkain_(voitotPerakkain) {
+    setObjectName(QStringLiteral("frmKysyNimi"));
+    setWindowTitle(QStringLiteral("Onneksi olkoon!"));
+    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
+    setModal(true);
+
+    lblTeksti_ = new QLabel(this);
+    lblTeksti_->setObjectName(QStringLiteral("lblTeksti"));
+    lblTeksti_->setTextFormat(Qt::PlainText);
+    lblTeksti_->setWordWrap(true);
+    lblTeksti_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    txtNimi_ = new QLineEdit(this);
+    txtNimi_->setObjectName(QStringLiteral("txtNimi"));
+    txtNimi_->setMaxLength(NimenTarkistin::EnimmaisPituus);
+    txtNimi_->setValidator(new NimenTarkistin(txtNimi_));
+
+    const std::array<QString, 2> tekstit{QStringLiteral("OK"), QStringLiteral("Peruuta")};
+    for (int i = 0; i < 2; ++i) {
+        auto* painike = new QPushButton(tekstit[static_cast<std::size_t>(i)], this);
+        painike->setObjectName(QStringLiteral("cmdPainike(%1)").arg(i));
+        painike->setGeometry(Twipit(3840, 120 + 480 * i, 1215, 375));
+        connect(painike, &QPushButton::clicked, this, [this, i] { cmdPainike_Click(i); });
+        cmdPainike_[static_cast<std::size_t>(i)] = painike;
+    }
+    cmdPainike_[0]->setDefault(true);
+    connect(txtNimi_, &QLineEdit::textChanged, this, [this] { txtNimi_Change(); });
+
+    // Form_Load
+    const QString edellinen = QString::fromStdString(lista_.ViimeksiListallePaassytPelaaja);
+    txtNimi_->setText(edellinen.isEmpty() ? QStringLiteral("Nimetön") : edellinen);
+    txtNimi_->setSelection(0, static_cast<int>(txtNimi_->text().size()));
+    lblTeksti_->setText(Onnittelu(voitotPerakkain_));
+    txtNimi_Change();
+
+    // The text is designed for five lines of a small font; with a larger font
+    // the label grows and the name field moves down rather than clipping the
+    // prompt.
+    QRect tekstinPaikka = Twipit(120, 120, 3495, 975);
+    const int lisa =
+        std::max(0, lblTeksti_->heightForWidth(tekstinPaikka.width()) - tekstinPaikka.height());
+    tekstinPaikka.setHeight(tekstinPaikka.height() + lisa);
+    lblTeksti_->setGeometry(tekstinPaikka);
+    txtNimi_->setGeometry(Twipit(120, 1200, 3495, 315).translated(0, lisa));
+    setFixedSize(Twipit(0, 0, 3840 + 1215 + 120, 1200 + 315 + 120).size() + QSize(0, lisa));
+
+    txtNimi_->setFocus();
+}
+
+void frmKysyNimi::txtNimi_Change() {
+    cmdPainike_[0]->setEnabled(!txtNimi_->text().isEmpty());
+}
+
+void frmKysyNimi::showEvent(QShowEvent* tapahtuma) {
+    QDialog::showEvent(tapahtuma);
+    // The game may end while the main window is disabled for the computer's
+    // turn; a disabled owner would leave this window without input, and its
+    // buttons are what enable the main window again.
+    setEnabled(true);
+}
+
+void frmKysyNimi::keyPressEvent(QKeyEvent* tapahtuma) {
+    // Peruuta is the cancel button: Esc presses it. Closing by the window frame
+    // goes through reject() and leaves everything as it was.
+    if (tapahtuma->key() == Qt::Key_Escape && tapahtuma->modifiers() == Qt::NoModifier) {
+        cmdPainike_[1]->click();
+        return;
+    }
+    QDialog::keyPressEvent(tapahtuma);
+}
+
+void frmKysyNimi::cmdPainike_Click(int indeksi) {
+    NaytaTiimalasi();
+    if (QWidget* omistaja = parentWidget()) {
+        omistaja->window()->setEnabled(true);
+    }
+    if (indeksi == 0) {
+        lista_.Lisaa(txtNimi_->text().toStdString(), voitotPerakkain_);
+        voitotPerakkain_ = 0;
+        accept();
+        NaytaOletusosoitin();
+    } else {
+        voitotPerakkain_ = 0;
+        reject();
+        NaytaOletusosoitin();
+        QCoreApplication::processEvents();
+    }
+}
+
+} // namespace sorvik

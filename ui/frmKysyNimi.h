@@ -1,0 +1,61 @@
+#pragma once
+// The name dialog: congratulates a player whose streak reaches the high-score
+// list and asks for the name to enter.
+
+#include <QDialog>
+#include <QValidator>
+
+#include <array>
+#include <cstdint>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace sorvik {
+
+class ParhaatTulokset;
+
+// Accepts a name of at most 16 characters, each of which the store's
+// single-byte text (Windows-1252) can hold; control characters are refused.
+// Anything else is rejected outright, pasted text included, so a name reaches
+// the store exactly as typed.
+class NimenTarkistin : public QValidator {
+    Q_OBJECT
+
+public:
+    static constexpr int EnimmaisPituus = 16;
+
+    using QValidator::QValidator;
+    State validate(QString& syote, int& kohta) const override;
+    [[nodiscard]] static bool KelpaaMerkiksi(QChar merkki);
+};
+
+// Controls by objectName: "lblTeksti", "txtNimi", "cmdPainike(0)" (OK) and
+// "cmdPainike(1)" (Peruuta).
+//
+// OK enters the name with the streak and sets the streak to 0; Peruuta (also
+// Esc) sets the streak to 0 and stores nothing. Closing the window by its frame
+// stores nothing and leaves the streak as it was.
+class frmKysyNimi : public QDialog {
+    Q_OBJECT
+
+public:
+    frmKysyNimi(ParhaatTulokset& lista, std::int16_t& voitotPerakkain, QWidget* parent = nullptr);
+
+protected:
+    void showEvent(QShowEvent* tapahtuma) override;
+    void keyPressEvent(QKeyEvent* tapahtuma) override;
+
+private:
+    void cmdPainike_Click(int indeksi);
+    void txtNimi_Change();
+
+    ParhaatTulokset& lista_;
+    std::int16_t& voitotPerakkain_;
+    QLabel* lblTeksti_;
+    QLineEdit* txtNimi_;
+    std::array<QPushButton*, 2> cmdPainike_{};
+};
+
+} // namespace sorvik

@@ -14,6 +14,7 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
@@ -27,6 +28,7 @@
 #include <map>
 #include <mutex>
 #include <optional>
+#include <random>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -282,6 +284,24 @@ LONG Kirjoita(const QString& kansio, const QString& nimi, const Avain& juuri) {
     return ERROR_SUCCESS;
 }
 
+// Takes the lock, retrying at short random intervals. (QLockFile's own wait
+// doubles its pause up to seconds, so a writer among busy ones could starve.)
+bool Lukitse(QLockFile& lukko) {
+    QElapsedTimer kello;
+    kello.start();
+    std::minstd_rand satunnainen(
+        static_cast<std::minstd_rand::result_type>(::getpid()) ^
+        static_cast<std::minstd_rand::result_type>(QDateTime::currentMSecsSinceEpoch()));
+    std::uniform_int_distribution<int> tauko(500, 3000);
+    while (!lukko.tryLock(0)) {
+        if (lukko.error() != QLockFile::LockFailedError || kello.elapsed() > LukonOdotusMs) {
+            return false;
+        }
+        ::usleep(static_cast<useconds_t>(tauko(satunnainen)));
+    }
+    return true;
+}
+
 // Runs `muutos` on the current content under the lock and writes the result
 // if it changed anything. `muutos` returns a result code and sets `muuttui`.
 LONG Muokkaa(const std::function<LONG(Avain& juuri, bool& muuttui)>& muutos) {
@@ -295,7 +315,7 @@ LONG Muokkaa(const std::function<LONG(Avain& juuri, bool& muuttui)>& muutos) {
                                           QFileDevice::ExeOwner);
     }
     QLockFile lukko(nimi + QStringLiteral(".lock"));
-    if (!lukko.tryLock(LukonOdotusMs)) {
+    if (!Lukitse(lukko)) {
         return lukko.error() == QLockFile::PermissionError ? ERROR_ACCESS_DENIED
                                                            : ERROR_LOCK_FAILED;
     }

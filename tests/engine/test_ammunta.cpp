@@ -121,12 +121,14 @@ TEST_F(Ammunta, VainViimeisinLaukausNakyyViimeisimpana) {
         ASSERT_NE(t, koneenEdellinen);
         EXPECT_EQ(Viimeisimmat(Ruudukko::Pelaaja), V{t});
         if (koneenEdellinen != 0) {
-            const Kuva k = pelaaja(koneenEdellinen);
-            EXPECT_TRUE(k == Kuva::Ohi || k == Kuva::Osuma);
+            const bool osui = p.peli.PelaajanRuudut[koneenEdellinen] == Tila::Uponnut;
+            EXPECT_EQ(pelaaja(koneenEdellinen), osui ? Kuva::Osuma : Kuva::Ohi);
         }
         koneenEdellinen = t;
     };
 
+    // The computer hits the submarine at 50, misses 99, hits the one at 48.
+    p.tk.satunnaiset = {Ruutu(50), Jarjestys(1), Ruutu(99), Ruutu(48), Jarjestys(1)};
     p.peli.imgKone_Click(3); // open water
     EXPECT_EQ(kone(3).kuva, Kuva::OhiViimeksi);
     EXPECT_FALSE(kone(3).sallittu);
@@ -149,6 +151,8 @@ TEST_F(Ammunta, VainViimeisinLaukausNakyyViimeisimpana) {
     EXPECT_EQ(Viimeisimmat(Ruudukko::Kone), V{2});
     koneAmpui();
     EXPECT_EQ(p.peli.PelaajanOsumat, 1);
+    EXPECT_EQ(p.peli.KoneenEdellinenRuutu, 48);
+    EXPECT_TRUE(p.tk.satunnaiset.empty());
 }
 
 TEST(Upotusjarjestys, LaivaUpotetaanRuutulistansaJarjestyksessa) {

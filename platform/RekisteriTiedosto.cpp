@@ -2,6 +2,9 @@
 
 #include "koodisivu.h"
 
+#include <QStringDecoder>
+#include <QtEndian>
+
 #include <algorithm>
 #include <optional>
 #include <string_view>
@@ -39,25 +42,13 @@ bool SisaltaaNollan(const QString& s) {
     return s.contains(QChar(u'\0'));
 }
 
-Rivi PuraUtf16(const char16_t* alku, qsizetype pituus) {
+Rivi PuraUtf16(QStringView rivi) {
+    if (rivi.endsWith(u'\r')) {
+        rivi.chop(1);
+    }
     Rivi r;
-    r.teksti = QString(reinterpret_cast<const QChar*>(alku), pituus);
-    if (r.teksti.endsWith(u'\r')) {
-        r.teksti.chop(1);
-    }
-    const qsizetype n = r.teksti.size();
-    for (qsizetype k = 0; k < n; ++k) {
-        const QChar c = r.teksti[k];
-        if (c.isHighSurrogate()) {
-            if (k + 1 < n && r.teksti[k + 1].isLowSurrogate()) {
-                ++k;
-                continue;
-            }
-            r.kelpaa = false;
-        } else if (c.isLowSurrogate() || c.unicode() == 0) {
-            r.kelpaa = false;
-        }
-    }
+    r.teksti = rivi.toString();
+    r.kelpaa = rivi.isValidUtf16() && !rivi.contains(QChar(u'\0'));
     return r;
 }
 
@@ -73,12 +64,13 @@ Rivi Pura8(std::string_view tavut, Koodaus koodaus) {
                 QChar(static_cast<char16_t>(Cp1252Merkki(static_cast<unsigned char>(c)))));
         }
     } else {
-        const auto merkit = Utf8Merkit(tavut);
-        if (!merkit) {
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
+                                                      QStringDecoder::Flag::ConvertInitialBom);
+        r.teksti = utf8(QByteArrayView(tavut.data(), static_cast<qsizetype>(tavut.size())));
+        if (utf8.hasError()) {
             r.kelpaa = false;
             return r;
         }
-        r.teksti = QString::fromUcs4(merkit->data(), static_cast<qsizetype>(merkit->size()));
     }
     if (SisaltaaNollan(r.teksti)) {
         r.kelpaa = false;
@@ -116,23 +108,24 @@ std::vector<Rivi> JaaRiveiksi(const QByteArray& t) {
 
     if (koodaus == Koodaus::Utf16LE || koodaus == Koodaus::Utf16BE) {
         const qsizetype yksikoita = (t.size() - alku) / 2;
-        std::u16string yksikot(static_cast<std::size_t>(yksikoita), u'\0');
-        for (qsizetype k = 0; k < yksikoita; ++k) {
-            const auto a = tavu(alku + 2 * k);
-            const auto b = tavu(alku + 2 * k + 1);
-            yksikot[static_cast<std::size_t>(k)] = koodaus == Koodaus::Utf16LE
-                                                       ? static_cast<char16_t>(a | (b << 8))
-                                                       : static_cast<char16_t>((a << 8) | b);
+        QString yksikot(yksikoita, Qt::Uninitialized);
+        if (koodaus == Koodaus::Utf16LE) {
+            qFromLittleEndian<char16_t>(t.constData() + alku, yksikoita, yksikot.data());
+        } else {
+            qFromBigEndian<char16_t>(t.constData() + alku, yksikoita, yksikot.data());
         }
-        std::size_t rivinAlku = 0;
-        for (std::size_t k = 0; k <= yksikot.size(); ++k) {
-            if (k == yksikot.size() || yksikot[k] == u'\n') {
-                rivit.push_back(
-                    PuraUtf16(yksikot.data() + rivinAlku, static_cast<qsizetype>(k - rivinAlku)));
-                rivinAlku = k + 1;
+        const QStringView kaikki(yksikot);
+        qsizetype rivinAlku = 0;
+        while (true) {
+            const qsizetype loppu = kaikki.indexOf(u'\n', rivinAlku);
+            if (loppu < 0) {
+                rivit.push_back(PuraUtf16(kaikki.mid(rivinAlku)));
+                break;
             }
+            rivit.push_back(PuraUtf16(kaikki.mid(rivinAlku, loppu - rivinAlku)));
+            rivinAlku = loppu + 1;
         }
-        if ((t.size() - alku) % 2 != 0 && !rivit.empty()) {
+        if ((t.size() - alku) % 2 != 0) {
             rivit.back().kelpaa = false; // an odd byte cut off at the end
         }
         HylkaaKeskenjaanyt(rivit);
@@ -141,11 +134,14 @@ std::vector<Rivi> JaaRiveiksi(const QByteArray& t) {
 
     const std::string_view kaikki(t.constData() + alku, static_cast<std::size_t>(t.size() - alku));
     std::size_t rivinAlku = 0;
-    for (std::size_t k = 0; k <= kaikki.size(); ++k) {
-        if (k == kaikki.size() || kaikki[k] == '\n') {
-            rivit.push_back(Pura8(kaikki.substr(rivinAlku, k - rivinAlku), koodaus));
-            rivinAlku = k + 1;
+    while (true) {
+        const std::size_t loppu = kaikki.find('\n', rivinAlku);
+        if (loppu == std::string_view::npos) {
+            rivit.push_back(Pura8(kaikki.substr(rivinAlku), koodaus));
+            break;
         }
+        rivit.push_back(Pura8(kaikki.substr(rivinAlku, loppu - rivinAlku), koodaus));
+        rivinAlku = loppu + 1;
     }
     HylkaaKeskenjaanyt(rivit);
     return rivit;
@@ -162,7 +158,29 @@ bool OnTyhjaaTaiKommentti(QStringView s) {
 // index after the closing quote.
 std::optional<QString> LueLainaus(QStringView s, qsizetype& i) {
     QString tulos;
+    // The next quote and backslash, searched again only once passed.
+    qsizetype lainaus = s.indexOf(u'"', i);
+    qsizetype kenoviiva = s.indexOf(u'\\', i);
     while (i < s.size()) {
+        // Copy the plain run up to the next quote or backslash at once.
+        if (lainaus >= 0 && lainaus < i) {
+            lainaus = s.indexOf(u'"', i);
+        }
+        if (kenoviiva >= 0 && kenoviiva < i) {
+            kenoviiva = s.indexOf(u'\\', i);
+        }
+        qsizetype j = s.size();
+        if (lainaus >= 0) {
+            j = lainaus;
+        }
+        if (kenoviiva >= 0 && kenoviiva < j) {
+            j = kenoviiva;
+        }
+        tulos.append(s.mid(i, j - i));
+        i = j;
+        if (i >= s.size()) {
+            break;
+        }
         const QChar c = s[i];
         if (c == u'"') {
             ++i;
@@ -260,12 +278,8 @@ std::optional<QByteArray> LueHeksalista(QStringView s) {
 }
 
 QByteArray Utf16Tavuiksi(QStringView s) {
-    QByteArray tulos;
-    tulos.reserve(s.size() * 2);
-    for (const QChar c : s) {
-        tulos.append(static_cast<char>(c.unicode() & 0xFF));
-        tulos.append(static_cast<char>(c.unicode() >> 8));
-    }
+    QByteArray tulos(s.size() * 2, Qt::Uninitialized);
+    qToLittleEndian<char16_t>(s.utf16(), s.size(), tulos.data());
     return tulos;
 }
 
@@ -457,8 +471,7 @@ std::optional<QString> SiistiTeksti(const QByteArray& data) {
         }
         s.append(QChar(u));
     }
-    const Rivi tarkistus = PuraUtf16(reinterpret_cast<const char16_t*>(s.utf16()), s.size());
-    if (!tarkistus.kelpaa) {
+    if (!QStringView(s).isValidUtf16()) {
         return std::nullopt;
     }
     return s;

@@ -1,0 +1,279 @@
+#pragma once
+// Helpers shared by the main window's tests: a private settings folder, an
+// answerer for modal windows, and the clicks that lay the player's fleet.
+
+#include "Asetukset.h"
+#include "Peli.h"
+#include "Ruudukko.h"
+#include "frmSorvik.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <utility>
+#include <vector>
+
+namespace testi {
+
+using namespace sorvik;
+
+// A fresh, empty configuration folder for one test: no registry file at all.
+class OmaKoti {
+public:
+    OmaKoti() { qputenv("XDG_CONFIG_HOME", QFile::encodeName(kansio_.path())); }
+    OmaKoti(const OmaKoti&) = delete;
+    OmaKoti& operator=(const OmaKoti&) = delete;
+
+private:
+    QTemporaryDir kansio_;
+};
+
+// One modal window as the answerer saw it.
+struct Nahty {
+    QString luokka; // class name, e.g. "QMessageBox" or "sorvik::frmKysyNimi"
+    QString otsikko;
+    QString teksti; // a message box's text
+    QMessageBox::Icon kuvake = QMessageBox::NoIcon;
+    QString oletus; // a message box's preselected button
+};
+
+// Answers every modal window that opens while it lives: notes what the window
+// showed and presses the button whose text is next in the script, or `muuten`
+// once the script has run out. `kunNahdaan` may look around before the press.
+class Vastaaja : public QObject {
+public:
+    explicit Vastaaja(std::deque<QString> vastaukset = {}, QString muuten = QStringLiteral("OK"))
+        : vastaukset_(std::move(vastaukset)), muuten_(std::move(muuten)) {
+        connect(&ajastin_, &QTimer::timeout, this, [this] { Katso(); });
+        ajastin_.start(10);
+    }
+
+    std::vector<Nahty> nahdyt;
+    std::function<void(QWidget*)> kunNahdaan;
+
+    [[nodiscard]] QStringList otsikot() const {
+        QStringList tulos;
+        for (const Nahty& n : nahdyt) {
+            tulos << n.otsikko;
+        }
+        return tulos;
+    }
+
+private:
+    void Katso() {
+        QWidget* ikkuna = QApplication::activeModalWidget();
+        if (ikkuna == nullptr || ikkuna == edellinen_ || !ikkuna->isVisible()) {
+            return;
+        }
+        edellinen_ = ikkuna;
+        Nahty n;
+        n.luokka = QString::fromLatin1(ikkuna->metaObject()->className());
+        n.otsikko = ikkuna->windowTitle();
+        if (auto* laatikko = qobject_cast<QMessageBox*>(ikkuna)) {
+            n.teksti = laatikko->text();
+            n.kuvake = laatikko->icon();
+            if (laatikko->defaultButton() != nullptr) {
+                n.oletus = laatikko->defaultButton()->text();
+            }
+        }
+        nahdyt.push_back(n);
+        if (kunNahdaan) {
+            kunNahdaan(ikkuna);
+        }
+        QString vastaus = muuten_;
+        if (!vastaukset_.empty()) {
+            vastaus = vastaukset_.front();
+            vastaukset_.pop_front();
+        }
+        for (QAbstractButton* painike : ikkuna->findChildren<QAbstractButton*>()) {
+            if (painike->text() == vastaus && painike->isVisible() && painike->isEnabled()) {
+                painike->click();
+                return;
+            }
+        }
+        qWarning("No button \"%s\" in \"%s\"", qPrintable(vastaus), qPrintable(n.otsikko));
+        ikkuna->close();
+    }
+
+    std::deque<QString> vastaukset_;
+    QString muuten_;
+    QPointer<QWidget> edellinen_;
+    QTimer ajastin_;
+};
+
+// A window with a recording shell and the given display, loaded and shown.
+struct Ikkuna {
+    explicit Ikkuna(double twipsia = 15.0, bool naytetaan = true) {
+        Ymparisto y;
+        y.avaa = [this](const QUrl& kohde) { avatut.push_back(kohde); };
+        y.twipsiaPikselilla = [twipsia] { return twipsia; };
+        w = std::make_unique<frmSorvik>(std::move(y));
+        w->Form_Load();
+        if (naytetaan) {
+            w->show();
+            Aktivoi();
+        }
+    }
+
+    // After a modal window the offscreen platform may leave no window active;
+    // keyboard shortcuts need the main window active.
+    void Aktivoi() const {
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    }
+
+    frmSorvik* operator->() const { return w.get(); }
+    frmSorvik& operator*() const { return *w; }
+
+    std::vector<QUrl> avatut;
+    std::unique_ptr<frmSorvik> w;
+};
+
+inline QAction* Toiminto(const frmSorvik& w, const char* nimi) {
+    auto* toiminto = w.findChild<QAction*>(QString::fromLatin1(nimi));
+    if (toiminto == nullptr) {
+        qFatal("no action %s", nimi);
+    }
+    return toiminto;
+}
+
+// One run of the engine's timer.
+inline void Tikitys(frmSorvik& w) {
+    w.peli().tmrAjastin_Timer();
+}
+
+inline QString Ohje(frmSorvik& w) {
+    Tikitys(w);
+    return w.lblOhje()->text();
+}
+
+// A real press and release of the mouse button on one square.
+inline void Napsauta(RuudukkoWidget* ruudukko, int ruutu,
+                     Qt::MouseButton painike = Qt::LeftButton) {
+    QTest::mouseClick(ruudukko->ruutu(ruutu), painike);
+}
+
+struct Laukaus {
+    int ruutu;
+    Qt::MouseButton painike;
+    std::vector<int> laivaRuudut; // what it lays
+};
+
+// The player's fleet, corners touching allowed. Left clicks lay rightwards
+// (leftwards at the right edge), right and middle clicks downwards (upwards at
+// the bottom edge).
+inline const std::vector<Laukaus>& PelaajanSijoitukset() {
+    static const std::vector<Laukaus> laivat{
+        {61, Qt::RightButton, {61, 71, 81, 91}}, // carrier, down
+        {8, Qt::LeftButton, {8, 9, 10}},         // cruiser 1, right
+        {45, Qt::RightButton, {45, 55, 65}},     // cruiser 2, down
+        {30, Qt::LeftButton, {30, 29}},          // gunboat 1, left at the edge
+        {95, Qt::MiddleButton, {95, 85}},        // gunboat 2, up at the bottom
+        {1, Qt::LeftButton, {1, 2}},             // gunboat 3
+        {100, Qt::LeftButton, {100}},            // submarines
+        {98, Qt::RightButton, {98}},
+        {33, Qt::LeftButton, {33}},
+        {68, Qt::LeftButton, {68}},
+    };
+    return laivat;
+}
+
+inline const QStringList& Kehotteet() {
+    static const QStringList kehotteet{
+        QStringLiteral(
+            "Sijoita lentotukialuksesi (pituus 4 ruutua) vasemmanpuoleiseen ruudukkoon."),
+        QStringLiteral("Sijoita 1. risteilijäsi (pituus 3 ruutua) vasemmanpuoleiseen ruudukkoon."),
+        QStringLiteral("Sijoita 2. risteilijäsi (pituus 3 ruutua) vasemmanpuoleiseen ruudukkoon."),
+        QStringLiteral("Sijoita 1. tykkiveneesi (pituus 2 ruutua) vasemmanpuoleiseen ruudukkoon."),
+        QStringLiteral("Sijoita 2. tykkiveneesi (pituus 2 ruutua) vasemmanpuoleiseen ruudukkoon."),
+        QStringLiteral("Sijoita 3. tykkiveneesi (pituus 2 ruutua) vasemmanpuoleiseen ruudukkoon."),
+        QStringLiteral(
+            "Sijoita 1. sukellusveneesi (pituus 1 ruutu) vasemmanpuoleiseen ruudukkoon."),
+        QStringLiteral(
+            "Sijoita 2. sukellusveneesi (pituus 1 ruutu) vasemmanpuoleiseen ruudukkoon."),
+        QStringLiteral(
+            "Sijoita 3. sukellusveneesi (pituus 1 ruutu) vasemmanpuoleiseen ruudukkoon."),
+        QStringLiteral(
+            "Sijoita 4. sukellusveneesi (pituus 1 ruutu) vasemmanpuoleiseen ruudukkoon."),
+    };
+    return kehotteet;
+}
+
+inline const QString& SinunVuorosi() {
+    static const QString teksti =
+        QStringLiteral("Sinun vuorosi. Valitse oikeanpuoleisesta ruudukosta ammuttava ruutu.");
+    return teksti;
+}
+
+// Lays the whole fleet with real clicks on the player's grid.
+inline void SijoitaLaivasto(frmSorvik& w) {
+    for (const Laukaus& l : PelaajanSijoitukset()) {
+        Napsauta(w.imgPelaaja(), l.ruutu, l.painike);
+    }
+    QVERIFY(w.peli().AmmuntaKaynnissa);
+    QVERIFY(!w.peli().SijoitusKaynnissa);
+}
+
+// Squares of a grid that hold the given state.
+inline std::vector<int> RuudutTilassa(const sorvik::Ruudut& ruudut, Tila tila) {
+    std::vector<int> tulos;
+    for (int n = 1; n <= sorvik::Ruutuja; ++n) {
+        if (ruudut[n] == tila) {
+            tulos.push_back(n);
+        }
+    }
+    return tulos;
+}
+
+// Leaves the computer one submarine afloat, as if the player had hit the other
+// nineteen ship squares; returns the submarine's square.
+inline int JataKoneelleYksiSukellusvene(Peli& peli) {
+    const int viimeinen = peli.KoneenLaivat[sorvik::LaivojaLaivastossa - 1].Ruudut[1];
+    for (const int n : RuudutTilassa(peli.KoneenRuudut, Tila::Laiva)) {
+        if (n != viimeinen) {
+            peli.KoneenRuudut[n] = Tila::Uponnut;
+        }
+    }
+    peli.PelaajanOsumat = sorvik::LaivaRuutuja - 1;
+    return viimeinen;
+}
+
+// The first square of the computer's grid that is no ship.
+inline int KoneenVesiruutu(const Peli& peli) {
+    for (int n = 1; n <= sorvik::Ruutuja; ++n) {
+        if (peli.KoneenRuudut[n] == Tila::Vesi) {
+            return n;
+        }
+    }
+    return 0;
+}
+
+// Wins the running game at once: one submarine left, and the real click on it.
+inline void VoitaPeli(frmSorvik& w) {
+    const int viimeinen = JataKoneelleYksiSukellusvene(w.peli());
+    Vastaaja vastaaja;
+    Napsauta(w.imgKone(), viimeinen);
+    QCOMPARE(vastaaja.otsikot(), QStringList{QStringLiteral("Voitit")});
+}
+
+} // namespace testi
+
+// Runs a helper that may fail a check and leaves the test at once if it did.
+#define APU(lauseke)                                                                               \
+    do {                                                                                           \
+        lauseke;                                                                                   \
+        if (QTest::currentTestFailed()) {                                                          \
+            return;                                                                                \
+        }                                                                                          \
+    } while (false)

@@ -45,7 +45,8 @@ void Kirjoita(HKEY juuri, const std::string& polku, const std::string& nimi, DWO
     RegSetValueExA(avain, Utf8Cp1252ksi(nimi).c_str(), 0, laji,
                    reinterpret_cast<const BYTE*>(data.data()), static_cast<DWORD>(data.size()));
     RegFlushKey(avain);
-    if (avain != nullptr) {
+    // An empty path gives back the root itself, which stays the caller's.
+    if (avain != nullptr && avain != juuri) {
         RegCloseKey(avain);
     }
 }
@@ -129,7 +130,7 @@ std::string LueArvo(HKEY juuri, const std::string& polku, const std::string& nim
             tulos = Cp1252Utf8ksi(ansi);
         }
     }
-    if (avain != nullptr) {
+    if (avain != nullptr && avain != juuri) {
         RegCloseKey(avain);
     }
     return tulos;

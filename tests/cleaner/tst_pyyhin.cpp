@@ -84,16 +84,6 @@ private slots:
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(koti->path()));
     }
 
-    void lomakeJaanNakymattomaksi() {
-        sorvik::frmSorvikPoisto lomake;
-        QCOMPARE(lomake.objectName(), QStringLiteral("frmSorvikPoisto"));
-        QCOMPARE(lomake.windowTitle(), QStringLiteral("SorvikPoisto"));
-        Vastaaja vastaaja;
-        const bool poistettu = lomake.Form_Load();
-        QVERIFY(!lomake.isVisible());
-        QVERIFY(!poistettu);
-    }
-
     void poistaaAvaimenJaSailyttaaVanhemman() {
         QCOMPARE(AsetaTeksti(Ohjelma, "ParasPelaaja0", "Maija"), ERROR_SUCCESS);
         QCOMPARE(AsetaTeksti(Ohjelma, "NaytaPainikkeet", "True"), ERROR_SUCCESS);
@@ -115,14 +105,6 @@ private slots:
         VertaaLaatikkoa(Aja(poistettu), QStringLiteral("Poistettu"), Poistettu);
         VertaaLaatikkoa(Aja(poistettu), QStringLiteral("Virhe"), EiOnnistu);
         QVERIFY(!poistettu);
-        QVERIFY(AvainOn("Software\\Harvokki"));
-    }
-
-    void tyhjaVanhempiSailyy() {
-        QCOMPARE(AsetaTeksti(Ohjelma, "x", "1"), ERROR_SUCCESS);
-        bool poistettu = false;
-        Aja(poistettu);
-        QVERIFY(poistettu);
         QVERIFY(AvainOn("Software\\Harvokki"));
     }
 

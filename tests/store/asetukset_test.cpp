@@ -156,4 +156,12 @@ TEST_F(Asetukset, LukuEiLuoAvaintaVaikkaMuutaOnJo) {
     EXPECT_FALSE(AvainOn(OhjelmanAvain));
 }
 
+TEST_F(Asetukset, TyhjaPolkuKayttaaAnnettuaAvaintaSulkematta) {
+    HKEY oma = nullptr;
+    ASSERT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, "Software\\Oma", &oma), ERROR_SUCCESS);
+    KirjoitaArvo(oma, "", "v", 1, std::string("1"));
+    EXPECT_EQ(LueArvo(oma, "", "v"), "1");
+    EXPECT_EQ(RegCloseKey(oma), ERROR_SUCCESS) << "the caller's handle was closed for it";
+}
+
 } // namespace

@@ -115,15 +115,18 @@ void frmSorvik::rakennaValikot() {
 
     QMenu* nayta = palkki->addMenu(QStringLiteral("&Näytä"));
     nayta->setObjectName(QStringLiteral("mnuNayta"));
-    mNaytaPainikkeet_ = lisaa(nayta, "mNaytaPainikkeet",
-                              QStringLiteral("&Ikkunan alalaidan painikkeet    "),
-                              &frmSorvik::mNaytaPainikkeet_Click);
+    // The handlers of the two toggles set the check marks themselves.
+    mNaytaPainikkeet_ = nayta->addAction(QStringLiteral("&Ikkunan alalaidan painikkeet    "));
+    mNaytaPainikkeet_->setObjectName(QStringLiteral("mNaytaPainikkeet"));
     mNaytaPainikkeet_->setCheckable(true);
+    connect(mNaytaPainikkeet_, &QAction::triggered, this, [this] {
+        mNaytaPainikkeet_->setChecked(!mNaytaPainikkeet_->isChecked());
+        mNaytaPainikkeet_Click();
+    });
     mNaytaMahdottomatLaivaruudut_ =
         nayta->addAction(QStringLiteral("&Epäkelvot ruudut laivoja sijoiteltaessa"));
     mNaytaMahdottomatLaivaruudut_->setObjectName(QStringLiteral("mNaytaMahdottomatLaivaruudut"));
     mNaytaMahdottomatLaivaruudut_->setCheckable(true);
-    // The game sets the check mark itself.
     connect(mNaytaMahdottomatLaivaruudut_, &QAction::triggered, this, [this] {
         mNaytaMahdottomatLaivaruudut_->setChecked(!mNaytaMahdottomatLaivaruudut_->isChecked());
         peli_.mNaytaMahdottomatLaivaruudut_Click();
@@ -138,16 +141,16 @@ void frmSorvik::rakennaValikot() {
 
     QMenu* ohje = palkki->addMenu(QStringLiteral("&Ohje"));
     ohje->setObjectName(QStringLiteral("mnuOhje"));
-    mReadmeOhje_ = lisaa(ohje, "mReadmeOhje", QStringLiteral("&Readme-ohje"),
-                         &frmSorvik::mReadmeOhje_Click);
+    mReadmeOhje_ =
+        lisaa(ohje, "mReadmeOhje", QStringLiteral("&Readme-ohje"), &frmSorvik::mReadmeOhje_Click);
     mReadmeOhje_->setShortcut(QKeySequence(Qt::Key_F1));
     ohje->addSeparator()->setObjectName(QStringLiteral("vOhje"));
-    mOhjelmapaivitykset_ = lisaa(ohje, "mOhjelmapaivitykset",
-                                 QStringLiteral("Ohjelma&päivitykset..."),
-                                 &frmSorvik::mOhjelmapaivitykset_Click);
-    mPalautettaOhjelmasta_ = lisaa(ohje, "mPalautettaOhjelmasta",
-                                   QStringLiteral("P&alautetta ohjelmasta...    "),
-                                   &frmSorvik::mPalautettaOhjelmasta_Click);
+    mOhjelmapaivitykset_ =
+        lisaa(ohje, "mOhjelmapaivitykset", QStringLiteral("Ohjelma&päivitykset..."),
+              &frmSorvik::mOhjelmapaivitykset_Click);
+    mPalautettaOhjelmasta_ =
+        lisaa(ohje, "mPalautettaOhjelmasta", QStringLiteral("P&alautetta ohjelmasta...    "),
+              &frmSorvik::mPalautettaOhjelmasta_Click);
     mVirheilmoitukset_ = lisaa(ohje, "mVirheilmoitukset", QStringLiteral("&Virheilmoitukset..."),
                                &frmSorvik::mVirheilmoitukset_Click);
     ohje->addSeparator()->setObjectName(QStringLiteral("vOhje2"));
@@ -187,8 +190,8 @@ void frmSorvik::rakennaIkkuna() {
     lblOhje_->setWordWrap(true);
     lblOhje_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     lblOhje_->setGeometry(8, 16, 385, 38);
-    lblOhje_->setText(
-        QStringLiteral("Sijoita lentotukialuksesi (pituus 4 ruutua) vasemmanpuoleiseen ruudukkoon."));
+    lblOhje_->setText(QStringLiteral(
+        "Sijoita lentotukialuksesi (pituus 4 ruutua) vasemmanpuoleiseen ruudukkoon."));
 
     const std::array<QString, 2> tekstit{QStringLiteral("&Uusi peli"), QStringLiteral("&Lopeta")};
     for (int i = 0; i < 2; ++i) {
@@ -200,6 +203,7 @@ void frmSorvik::rakennaIkkuna() {
         cmdPainike_[i] = painike;
     }
     cmdPainike_[0]->setDefault(true);
+    cmdPainike_[0]->setFocus();
     // Enter presses the window's default button, wherever the focus is.
     for (const auto avain : {Qt::Key_Return, Qt::Key_Enter}) {
         auto* enter = new QShortcut(QKeySequence(avain), this);
@@ -210,8 +214,9 @@ void frmSorvik::rakennaIkkuna() {
 void frmSorvik::asetaKorkeus(bool painikkeet) {
     const int korkeus = KorkeusPainikkein - (painikkeet ? 0 : AlalaidanKorkeus);
     centralWidget()->setFixedSize(Leveys, korkeus);
-    for (QWidget* alalaita : {static_cast<QWidget*>(fraOhje_), static_cast<QWidget*>(cmdPainike_[0]),
-                              static_cast<QWidget*>(cmdPainike_[1])}) {
+    for (QWidget* alalaita :
+         {static_cast<QWidget*>(fraOhje_), static_cast<QWidget*>(cmdPainike_[0]),
+          static_cast<QWidget*>(cmdPainike_[1])}) {
         alalaita->setVisible(painikkeet);
     }
     setFixedSize(Leveys, menuBar()->sizeHint().height() + korkeus);
@@ -241,8 +246,8 @@ void frmSorvik::Form_Load() {
 
 void frmSorvik::mNaytaPainikkeet_Click() {
     NaytaTiimalasi();
-    // The action has already flipped its own check mark.
-    const bool nayta = mNaytaPainikkeet_->isChecked();
+    const bool nayta = !mNaytaPainikkeet_->isChecked();
+    mNaytaPainikkeet_->setChecked(nayta);
     cmdPainike_[0]->setEnabled(nayta);
     cmdPainike_[1]->setEnabled(nayta);
     asetaKorkeus(nayta);
@@ -381,9 +386,13 @@ void frmSorvik::SalliPainike(int indeksi, bool sallittu) {
     }
 }
 
-bool frmSorvik::ValikonValinta(Valikko v) const { return valikko(v)->isChecked(); }
+bool frmSorvik::ValikonValinta(Valikko v) const {
+    return valikko(v)->isChecked();
+}
 
-void frmSorvik::AsetaValikonValinta(Valikko v, bool valittu) { valikko(v)->setChecked(valittu); }
+void frmSorvik::AsetaValikonValinta(Valikko v, bool valittu) {
+    valikko(v)->setChecked(valittu);
+}
 
 void frmSorvik::SalliValikko(Valikko v, bool sallittu) {
     QAction* toiminto = valikko(v);
@@ -392,14 +401,18 @@ void frmSorvik::SalliValikko(Valikko v, bool sallittu) {
     }
 }
 
-void frmSorvik::SalliPaaikkuna(bool sallittu) { setEnabled(sallittu); }
+void frmSorvik::SalliPaaikkuna(bool sallittu) {
+    setEnabled(sallittu);
+}
 
 int frmSorvik::Viesti(const std::string& teksti, const std::string& otsikko, int tyyli) {
     return NaytaViesti(this, QString::fromStdString(teksti), QString::fromStdString(otsikko),
                        tyyli);
 }
 
-void frmSorvik::KasitteleTapahtumat() { QCoreApplication::processEvents(); }
+void frmSorvik::KasitteleTapahtumat() {
+    QCoreApplication::processEvents();
+}
 
 void frmSorvik::OdotaTapahtumia(double sekuntia) {
     // Sleep in an event loop until the deadline: the timer and the user's
@@ -412,14 +425,18 @@ void frmSorvik::OdotaTapahtumia(double sekuntia) {
     odotus_ = nullptr;
 }
 
-double frmSorvik::Kello() { return static_cast<double>(kello_.nsecsElapsed()) / 1e9; }
+double frmSorvik::Kello() {
+    return static_cast<double>(kello_.nsecsElapsed()) / 1e9;
+}
 
 void frmSorvik::Satunnaista() {
     // Seconds since midnight, as the classic randomize-from-timer reads them.
     lahde_.Sekoita(QTime::currentTime().msecsSinceStartOfDay() / 1000.0);
 }
 
-double frmSorvik::Satunnaisluku() { return lahde_.Seuraava(); }
+double frmSorvik::Satunnaisluku() {
+    return lahde_.Seuraava();
+}
 
 std::int16_t frmSorvik::ListanViimeinenTulos() {
     return lista_.ParasTulos[ParhaatTulokset::Koko - 1];

@@ -22,6 +22,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <functional>
@@ -29,6 +30,7 @@
 #include <mutex>
 #include <optional>
 #include <random>
+#include <thread>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -211,7 +213,19 @@ void Varoita(const QString& teksti) {
     std::fprintf(stderr, "sorvik: %s\n", teksti.toLocal8Bit().constData());
 }
 
-// Keeps a copy of a file that the next write would not carry over whole.
+// Puts a file's content on disk.
+bool Synkronoi(const QString& nimi) {
+    const int fd = ::open(QFile::encodeName(nimi).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        return false;
+    }
+    const bool ok = ::fsync(fd) == 0;
+    ::close(fd);
+    return ok;
+}
+
+// Keeps a copy of a file that the next write would not carry over whole. The
+// copy is on disk before the file is replaced.
 bool TallennaVanha(const QString& nimi, bool kelvoton) {
     const QString aika =
         QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd'T'HHmmsszzz"));
@@ -219,7 +233,7 @@ bool TallennaVanha(const QString& nimi, bool kelvoton) {
     for (int n = 1; QFileInfo::exists(kopio); ++n) {
         kopio = nimi + QStringLiteral(".bad-") + aika + u'-' + QString::number(n);
     }
-    if (!QFile::copy(nimi, kopio)) {
+    if (!QFile::copy(nimi, kopio) || !Synkronoi(kopio)) {
         Varoita(QStringLiteral("rekisteritiedostoa %1 ei voi korvata, koska siitä ei saatu "
                                "varmuuskopiota %2; muutosta ei tallennettu")
                     .arg(nimi, kopio));
@@ -297,7 +311,7 @@ bool Lukitse(QLockFile& lukko) {
         if (lukko.error() != QLockFile::LockFailedError || kello.elapsed() > LukonOdotusMs) {
             return false;
         }
-        ::usleep(static_cast<useconds_t>(tauko(satunnainen)));
+        std::this_thread::sleep_for(std::chrono::microseconds(tauko(satunnainen)));
     }
     return true;
 }
@@ -335,10 +349,10 @@ LONG Muokkaa(const std::function<LONG(Avain& juuri, bool& muuttui)>& muutos) {
     return Kirjoita(kansio, nimi, luettu.sisalto.juuri);
 }
 
-// The current content for a read. An unusable file reads as empty.
+// The current content for a read; takes no lock, since every write replaces
+// the file whole. A file that cannot be parsed reads as empty.
 Luettu LueNykyinen() {
-    Luettu l = LueTiedosto(TiedostonNimi(Kansio()));
-    return l;
+    return LueTiedosto(TiedostonNimi(Kansio()));
 }
 
 } // namespace

@@ -189,6 +189,15 @@ struct Poyta {
 // Ships by their squares, in fleet order: carrier, cruisers, gunboats, submarines.
 using Laivat = std::vector<std::vector<int>>;
 
+// Squares as "a,b,c" for failure messages.
+inline std::string Luettelo(const std::vector<int>& ruudut) {
+    std::string s;
+    for (const int n : ruudut) {
+        s += (s.empty() ? "" : ",") + std::to_string(n);
+    }
+    return s;
+}
+
 // The player's fleet of the battle tests: rows 1, 3 and 5, empty rows between.
 inline const Laivat PelaajanLaivasto{{1, 2, 3, 4}, {6, 7, 8}, {21, 22, 23}, {25, 26}, {28, 29},
                                      {41, 42},     {44},      {46},         {48},     {50}};

@@ -240,6 +240,9 @@ struct Maalitus {
     std::vector<double> luvut;
     V laukaukset; // the computer's shots, one per turn
 };
+void PrintTo(const Maalitus& m, std::ostream* os) {
+    *os << "shots " << Luettelo(m.laukaukset);
+}
 
 class Maali : public ::testing::TestWithParam<Maalitus> {};
 

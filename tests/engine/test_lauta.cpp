@@ -58,6 +58,9 @@ struct Merkinta {
     bool kulmat;
     V varatut;
 };
+void PrintTo(const Merkinta& m, std::ostream* os) {
+    *os << "ships " << Luettelo(m.laivat) << (m.kulmat ? ", corners may touch" : "");
+}
 
 class Varaus : public ::testing::TestWithParam<Merkinta> {};
 

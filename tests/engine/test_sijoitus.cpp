@@ -35,6 +35,9 @@ struct Suuntasaanto {
     int painike;
     V odotettu;
 };
+void PrintTo(const Suuntasaanto& s, std::ostream* os) {
+    *os << "button " << s.painike << " on " << s.ruutu << " -> " << Luettelo(s.odotettu);
+}
 
 class Suunta : public Sijoitus, public ::testing::WithParamInterface<Suuntasaanto> {};
 
@@ -264,6 +267,9 @@ struct Arvonta {
     std::vector<double> luvut; // the draws one attempt consumes
     V odotettu;
 };
+void PrintTo(const Arvonta& a, std::ostream* os) {
+    *os << "length " << a.pituus << " -> " << Luettelo(a.odotettu);
+}
 
 class KoneenSuunta : public ::testing::TestWithParam<Arvonta> {};
 

@@ -45,6 +45,8 @@ using sorvik::rekisteri::Avain;
 constexpr DWORD SuurinArvo = 1024 * 1024;
 constexpr qint64 SuurinTiedosto = 64 * 1024 * 1024;
 constexpr int LukonOdotusMs = 10000;
+// A lock file with nobody's name in it is left over once it is this old.
+constexpr qint64 TyhjanLukonIka = 2000;
 
 // ---------------------------------------------------------------- handles
 
@@ -300,7 +302,7 @@ LONG Kirjoita(const QString& kansio, const QString& nimi, const Avain& juuri) {
 
 // Takes the lock, retrying at short random intervals. (QLockFile's own wait
 // doubles its pause up to seconds, so a writer among busy ones could starve.)
-bool Lukitse(QLockFile& lukko) {
+bool Lukitse(QLockFile& lukko, const QString& lukonNimi) {
     QElapsedTimer kello;
     kello.start();
     std::minstd_rand satunnainen(
@@ -310,6 +312,21 @@ bool Lukitse(QLockFile& lukko) {
     while (!lukko.tryLock(0)) {
         if (lukko.error() != QLockFile::LockFailedError || kello.elapsed() > LukonOdotusMs) {
             return false;
+        }
+        // QLockFile clears the lock of a process that has died, but only if it
+        // can read whose lock it was. A process killed between creating the
+        // file and writing into it leaves it empty; such a file is cleared once
+        // it is plainly old. Removal still fails while anyone holds the lock.
+        qint64 pid = 0;
+        QString kone;
+        QString ohjelma;
+        if (!lukko.getLockInfo(&pid, &kone, &ohjelma)) {
+            const QFileInfo tiedosto(lukonNimi);
+            if (tiedosto.exists() &&
+                tiedosto.lastModified().msecsTo(QDateTime::currentDateTime()) > TyhjanLukonIka) {
+                lukko.removeStaleLockFile();
+                continue;
+            }
         }
         std::this_thread::sleep_for(std::chrono::microseconds(tauko(satunnainen)));
     }
@@ -328,8 +345,9 @@ LONG Muokkaa(const std::function<LONG(Avain& juuri, bool& muuttui)>& muutos) {
         QFile::setPermissions(kansio, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                           QFileDevice::ExeOwner);
     }
-    QLockFile lukko(nimi + QStringLiteral(".lock"));
-    if (!Lukitse(lukko)) {
+    const QString lukonNimi = nimi + QStringLiteral(".lock");
+    QLockFile lukko(lukonNimi);
+    if (!Lukitse(lukko, lukonNimi)) {
         return lukko.error() == QLockFile::PermissionError ? ERROR_ACCESS_DENIED
                                                            : ERROR_LOCK_FAILED;
     }

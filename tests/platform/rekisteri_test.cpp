@@ -3,6 +3,8 @@
 #include "TestiKoti.h"
 #include "koodisivu.h"
 
+#include <QDateTime>
+#include <QElapsedTimer>
 #include <QFileInfo>
 
 #include <array>
@@ -276,6 +278,33 @@ TEST_F(Rekisteri, TaysiLevyJattaaVanhanTiedostonEhjaksi) {
     // No half-written leftovers beside the file.
     EXPECT_EQ(QDir(Kansio()).entryList(QDir::Files | QDir::Hidden).size(), 1)
         << QDir(Kansio()).entryList(QDir::Files | QDir::Hidden).join(u' ').toStdString();
+}
+
+// An empty lock file, left by a program killed before it wrote its name into
+// it, holds up the next write only briefly. (A lock naming a dead process is
+// cleared at once; the killed-writer test below meets those.)
+TEST_F(Rekisteri, KuolleenOhjelmanLukkoEiEstaKirjoitusta) {
+    ASSERT_EQ(AsetaTeksti("K", "v", "1"), ERROR_SUCCESS);
+    const QString lukko = Pesa() + QStringLiteral(".lock");
+
+    QFile tyhja(lukko);
+    ASSERT_TRUE(tyhja.open(QIODevice::WriteOnly));
+    tyhja.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime);
+    tyhja.close();
+    QElapsedTimer kello;
+    kello.start();
+    EXPECT_EQ(AsetaTeksti("K", "v", "2"), ERROR_SUCCESS);
+    EXPECT_LT(kello.elapsed(), 5000);
+    EXPECT_EQ(LueTeksti("K", "v"), "2");
+
+    // A fresh empty lock may be someone's being taken right now: it is waited
+    // out, but well within the lock's time-out.
+    ASSERT_TRUE(tyhja.open(QIODevice::WriteOnly));
+    tyhja.close();
+    kello.restart();
+    EXPECT_EQ(AsetaTeksti("K", "v", "3"), ERROR_SUCCESS);
+    EXPECT_GE(kello.elapsed(), 1500);
+    EXPECT_LT(kello.elapsed(), 8000);
 }
 
 TEST(Koodisivu, Windows1252JaUtf8) {

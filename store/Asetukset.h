@@ -20,6 +20,11 @@ inline constexpr const char* EiLoytynyt = "Not Found";
 // 4 a 32-bit number, any other kind text without the zero.
 void KirjoitaArvo(HKEY juuri, const std::string& polku, const std::string& nimi,
                   std::uint32_t tyyppi, const std::string& arvo);
+// A text literal is text, not a flag.
+inline void KirjoitaArvo(HKEY juuri, const std::string& polku, const std::string& nimi,
+                         std::uint32_t tyyppi, const char* arvo) {
+    KirjoitaArvo(juuri, polku, nimi, tyyppi, std::string(arvo));
+}
 void KirjoitaArvo(HKEY juuri, const std::string& polku, const std::string& nimi,
                   std::uint32_t tyyppi, bool arvo);
 void KirjoitaArvo(HKEY juuri, const std::string& polku, const std::string& nimi,

@@ -137,6 +137,9 @@ TEST_F(Asetukset, LiputJaLuvutTekstina) {
     EXPECT_EQ(Lue("Lippu"), "False");
     KirjoitaArvo(HKEY_CURRENT_USER, OhjelmanAvainKirjoitus, "Luku", 1, std::int32_t{-7});
     EXPECT_EQ(Lue("Luku"), "-7");
+    // A bare text literal must not turn into the flag "True".
+    KirjoitaArvo(HKEY_CURRENT_USER, OhjelmanAvainKirjoitus, "Tapa", 1, "Vuoroaloitus");
+    EXPECT_EQ(Lue("Tapa"), "Vuoroaloitus");
 }
 
 TEST_F(Asetukset, EpaonnistuvaKirjoitusOhitetaanHiljaa) {

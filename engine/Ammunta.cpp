@@ -4,6 +4,7 @@
 #include "Peli.h"
 
 #include <limits>
+#include <optional>
 #include <string>
 
 namespace sorvik {
@@ -110,22 +111,27 @@ void Peli::imgKone_Click(int ruutu) {
     }
 }
 
+std::optional<bool> Peli::UpotaJosUponnut(Laivasto& laivasto, const Ruudut& ruudut, int ruutu) {
+    const auto laiva = LaivaRuudussa(laivasto, ruutu);
+    if (!laiva) {
+        tk_.Viesti(Tulkintavirhe(ruutu), "", viesti::OK);
+        return std::nullopt;
+    }
+    const Laiva& osuttu = laivasto[*laiva];
+    for (int k = 1; k <= osuttu.Pituus; ++k) {
+        const int n = osuttu.Ruudut[k];
+        if (!OnRuutu(n) || ruudut[n] != Tila::Uponnut) {
+            return false;
+        }
+    }
+    Upota(laivasto, *laiva);
+    return true;
+}
+
 void Peli::MihinLaivaanPelaajaOsui(int ruutu) {
-    if (KoneenRuudut[ruutu] == Tila::Uponnut) {
-        const auto laiva = LaivaRuudussa(KoneenLaivat, ruutu);
-        if (!laiva) {
-            tk_.Viesti(Tulkintavirhe(ruutu), "", viesti::OK);
-            return;
-        }
-        const Laiva& osuttu = KoneenLaivat[*laiva];
-        bool uponnut = true;
-        for (int k = 1; k <= osuttu.Pituus; ++k) {
-            const int n = osuttu.Ruudut[k];
-            uponnut = uponnut && OnRuutu(n) && KoneenRuudut[n] == Tila::Uponnut;
-        }
-        if (uponnut) {
-            Upota(KoneenLaivat, *laiva);
-        }
+    if (KoneenRuudut[ruutu] == Tila::Uponnut &&
+        !UpotaJosUponnut(KoneenLaivat, KoneenRuudut, ruutu)) {
+        return;
     }
     if (PelaajanOsumat == LaivaRuutuja) {
         PeliKaynnissa = false;
@@ -238,21 +244,11 @@ int Peli::ValitseKoneenRuutu(std::array<bool, 4>& suuntaVaihtui) {
 void Peli::MihinLaivaanTietokoneOsui(int ruutu) {
     KoneUpottiLaivan = false;
     if (PelaajanRuudut[ruutu] == Tila::Uponnut) {
-        const auto laiva = LaivaRuudussa(PelaajanLaivat, ruutu);
-        if (!laiva) {
-            tk_.Viesti(Tulkintavirhe(ruutu), "", viesti::OK);
+        const auto upposi = UpotaJosUponnut(PelaajanLaivat, PelaajanRuudut, ruutu);
+        if (!upposi) {
             return;
         }
-        const Laiva& osuttu = PelaajanLaivat[*laiva];
-        bool uponnut = true;
-        for (int k = 1; k <= osuttu.Pituus; ++k) {
-            const int n = osuttu.Ruudut[k];
-            uponnut = uponnut && OnRuutu(n) && PelaajanRuudut[n] == Tila::Uponnut;
-        }
-        if (uponnut) {
-            Upota(PelaajanLaivat, *laiva);
-            KoneUpottiLaivan = true;
-        }
+        KoneUpottiLaivan = *upposi;
     }
     if (KoneenOsumat == LaivaRuutuja) {
         Havio();

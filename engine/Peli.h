@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace sorvik {
@@ -98,6 +99,9 @@ private:
     bool Lopeta();
     int ValitseKoneenRuutu(std::array<bool, 4>& suuntaVaihtui);
     void Upota(Laivasto& laivasto, int laiva);
+    // Finds the ship that owns a hit square and sinks it when all its squares
+    // are hit; nothing when no ship owns the square (an inconsistent fleet).
+    std::optional<bool> UpotaJosUponnut(Laivasto& laivasto, const Ruudut& ruudut, int ruutu);
     [[nodiscard]] Ruudut& RuudutVuorossa() { return PelaajanVuoro ? PelaajanRuudut : KoneenRuudut; }
 
     Tyokalut& tk_;

@@ -11,7 +11,7 @@ PAKETIT=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xdg-utils fonts-dejavu-core
 )
-TESTIPAKETIT=(xvfb xauth xdotool imagemagick clang-format)
+TESTIPAKETIT=(git xvfb xauth xdotool imagemagick clang-format)
 
 asenna() {
   local puuttuvat=()

@@ -6,6 +6,8 @@
 #include "Satunnaislahde.h"
 #include "Tyokalut.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <array>
 #include <deque>
@@ -23,6 +25,16 @@ struct Viestilaatikko {
     // How many pictures had been logged when the box was shown.
     std::size_t kuviaEnnen = 0;
 };
+// Boxes compare by what they say, not by when they were shown.
+inline bool operator==(const Viestilaatikko& a, const Viestilaatikko& b) {
+    return a.teksti == b.teksti && a.otsikko == b.otsikko && a.tyyli == b.tyyli;
+}
+inline void PrintTo(const Viestilaatikko& v, std::ostream* os) {
+    *os << '"' << v.otsikko << "\": \"" << v.teksti << "\" style " << v.tyyli;
+}
+
+inline const Viestilaatikko HavioViesti{"Vastustajasi upotti kaikki laivasi!", "Hävisit",
+                                        viesti::OK + viesti::Huomautus};
 
 struct Kuvamerkinta {
     Ruudukko ruudukko;
@@ -41,7 +53,6 @@ public:
     // --- What the game has shown -----------------------------------------
     std::array<std::array<Ruutu, 101>, 2> ruudut{};
     std::string ohje;
-    int ohjeenAsetuksia = 0;
     Osoitin osoitin = Osoitin::Oletus;
     std::array<bool, 2> painikkeet{true, true};
     std::map<Valikko, bool> valinnat{{Valikko::NaytaPainikkeet, true},
@@ -99,12 +110,7 @@ public:
             ruutu(r, k).kursori = c;
         }
     }
-    void AsetaOhjeteksti(const std::string& teksti) override {
-        if (teksti != ohje) {
-            ohje = teksti;
-            ++ohjeenAsetuksia;
-        }
-    }
+    void AsetaOhjeteksti(const std::string& teksti) override { ohje = teksti; }
     void AsetaOsoitin(Osoitin o) override { osoitin = o; }
     void SalliPainike(int i, bool s) override { painikkeet.at(i) = s; }
     bool ValikonValinta(Valikko v) const override { return valinnat.at(v); }
@@ -193,9 +199,35 @@ using Laivat = std::vector<std::vector<int>>;
 inline std::string Luettelo(const std::vector<int>& ruudut) {
     std::string s;
     for (const int n : ruudut) {
-        s += (s.empty() ? "" : ",") + std::to_string(n);
+        s += s.empty() ? "" : ",";
+        s += std::to_string(n);
     }
     return s;
+}
+
+using V = std::vector<int>;
+
+// The squares 1..100 for which ehto holds, in order.
+template <typename F> V Missa(F&& ehto) {
+    V ruudut;
+    for (int n = 1; n <= Ruutuja; ++n) {
+        if (ehto(n)) {
+            ruudut.push_back(n);
+        }
+    }
+    return ruudut;
+}
+inline V Tilassa(const Ruudut& ruudut, Tila tila) {
+    return Missa([&](int n) { return ruudut[n] == tila; });
+}
+inline V Kuvassa(const FakeTyokalut& tk, Ruudukko r, Kuva kuva) {
+    return Missa([&](int n) { return tk.ruutu(r, n).kuva == kuva; });
+}
+inline V Kursorissa(const FakeTyokalut& tk, Ruudukko r, Kursori kursori) {
+    return Missa([&](int n) { return tk.ruutu(r, n).kursori == kursori; });
+}
+inline V LaivanRuudut(const Laiva& laiva) {
+    return V(laiva.Ruudut.begin() + 1, laiva.Ruudut.begin() + 1 + laiva.Pituus);
 }
 
 // The player's fleet of the battle tests: rows 1, 3 and 5, empty rows between.
@@ -264,14 +296,36 @@ inline bool AloitaAmmunta(Poyta& p, const Laivat& pelaajan = PelaajanLaivasto,
     return Valmistele(p, pelaajan, koneen);
 }
 
-// The player fires at every square of the standard computer fleet in turn; the
-// twentieth hit wins unless the computer has won first.
-inline void AmmuKoneenLaivat(Poyta& p) {
+// The player fires at every square of the standard computer fleet in turn but
+// `ohita`; the twentieth hit wins unless the computer has won first.
+inline void AmmuKoneenLaivat(Poyta& p, int ohita = 0) {
     for (const auto& laiva : KoneenLaivasto) {
         for (const int n : laiva) {
-            p.peli.imgKone_Click(n);
+            if (n != ohita) {
+                p.peli.imgKone_Click(n);
+            }
         }
     }
+}
+
+// From start-up and the given streak the player wins `kertaa` games in a row
+// with the standard fleets; the last won game stays on the board.
+inline bool Voita(Poyta& p, int kertaa, std::int16_t putki = 0) {
+    p.peli.Kaynnista();
+    p.peli.VoitotPerakkain = putki;
+    for (int i = 0; i < kertaa; ++i) {
+        if (i > 0) {
+            p.peli.mUusiPeli_Click();
+        }
+        if (!Valmistele(p)) {
+            return false;
+        }
+        AmmuKoneenLaivat(p);
+        if (p.peli.PelaajanOsumat != LaivaRuutuja) {
+            return false;
+        }
+    }
+    return true;
 }
 
 // The player fires at the first square of the computer's grid that is still
@@ -286,40 +340,73 @@ inline int AmmuOhi(Poyta& p) {
     return 0;
 }
 
+// The player misses, or hits short of winning, until the computer has won.
+inline bool Havia(Poyta& p) {
+    while (p.peli.PeliKaynnissa) {
+        if (AmmuOhi(p) == 0) {
+            if (p.peli.PelaajanOsumat >= LaivaRuutuja - 1) {
+                return false;
+            }
+            int n = 1;
+            while (!p.tk.ruutu(Ruudukko::Kone, n).sallittu) {
+                ++n;
+            }
+            p.peli.imgKone_Click(n);
+        }
+    }
+    return p.peli.KoneenOsumat == LaivaRuutuja;
+}
+
+// A new game's board before the first click: the player's grid is water and
+// the fleet unplaced, the computer's fleet is laid and nothing is shot, both
+// grids show water, and the finger shows only over the player's grid.
+inline void TarkistaUusiLauta(const Poyta& p) {
+    EXPECT_EQ(Tilassa(p.peli.PelaajanRuudut, Tila::Vesi).size(), 100U);
+    for (const Laiva& laiva : p.peli.PelaajanLaivat) {
+        EXPECT_FALSE(laiva.Sijoitettu);
+        EXPECT_EQ(LaivanRuudut(laiva), V(static_cast<std::size_t>(laiva.Pituus), -1));
+    }
+    EXPECT_EQ(Tilassa(p.peli.KoneenRuudut, Tila::Laiva).size(), std::size_t{LaivaRuutuja});
+    EXPECT_EQ(Tilassa(p.peli.KoneenRuudut, Tila::Uponnut), V{});
+    EXPECT_EQ(Tilassa(p.peli.KoneenRuudut, Tila::Ohi), V{});
+    for (const Ruudukko r : {Ruudukko::Pelaaja, Ruudukko::Kone}) {
+        EXPECT_EQ(Kuvassa(p.tk, r, Kuva::Vesi).size(), 100U);
+        const Kursori kursori = r == Ruudukko::Pelaaja ? Kursori::Sormi : Kursori::Oletus;
+        EXPECT_EQ(Kursorissa(p.tk, r, kursori).size(), 100U);
+    }
+}
+
+// The player's first shot is due, with the standard fleets.
+class Ammuntavaihe : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(AloitaAmmunta(p)); }
+    Poyta p;
+};
+
 // Everything the game holds and shows, as text, for comparing two moments.
 inline std::string Tilannekuva(const Poyta& p) {
     const Peli& g = p.peli;
     std::string s;
-    const auto luku = [&s](long long x) { s += std::to_string(x) + ' '; };
+    const auto luvut = [&s](auto... x) { ((s += std::to_string(static_cast<int>(x)) + ' '), ...); };
     for (int n = 1; n <= Ruutuja; ++n) {
-        luku(static_cast<int>(g.PelaajanRuudut[n]));
-        luku(static_cast<int>(g.KoneenRuudut[n]));
+        luvut(g.PelaajanRuudut[n], g.KoneenRuudut[n]);
         for (const Ruudukko r : {Ruudukko::Pelaaja, Ruudukko::Kone}) {
             const auto& ruutu = p.tk.ruutu(r, n);
-            luku(static_cast<int>(ruutu.kuva) * 100 + static_cast<int>(ruutu.kursori) * 10 +
-                 (ruutu.sallittu ? 1 : 0));
+            luvut(ruutu.kuva, ruutu.kursori, ruutu.sallittu);
         }
     }
     for (const Laivasto* laivasto : {&g.PelaajanLaivat, &g.KoneenLaivat}) {
         for (const Laiva& laiva : *laivasto) {
             for (int k = 1; k <= laiva.Pituus; ++k) {
-                luku(laiva.Ruudut[k]);
+                luvut(laiva.Ruudut[k]);
             }
-            luku(laiva.Sijoitettu);
+            luvut(laiva.Sijoitettu);
         }
     }
-    for (const long long x :
-         {static_cast<long long>(g.PelaajanOsumat), static_cast<long long>(g.KoneenOsumat),
-          static_cast<long long>(g.PelaajanVuoro), static_cast<long long>(g.SijoitusKaynnissa),
-          static_cast<long long>(g.AmmuntaKaynnissa), static_cast<long long>(g.PeliKaynnissa),
-          static_cast<long long>(g.VoitotPerakkain),
-          static_cast<long long>(g.PelaajanEdellinenRuutu),
-          static_cast<long long>(g.PelaajanEdellinenOsui),
-          static_cast<long long>(g.KoneenEdellinenRuutu),
-          static_cast<long long>(g.KoneenEdellinenOsui), static_cast<long long>(g.EnsimmainenOsuma),
-          static_cast<long long>(g.SeuraavaRuutu)}) {
-        luku(x);
-    }
+    luvut(g.PelaajanOsumat, g.KoneenOsumat, g.PelaajanVuoro, g.SijoitusKaynnissa,
+          g.AmmuntaKaynnissa, g.PeliKaynnissa, g.VoitotPerakkain, g.PelaajanEdellinenRuutu,
+          g.PelaajanEdellinenOsui, g.KoneenEdellinenRuutu, g.KoneenEdellinenOsui,
+          g.EnsimmainenOsuma, g.SeuraavaRuutu);
     return s + p.tk.ohje;
 }
 

@@ -10,6 +10,7 @@
 #include <chrono>
 #include <iostream>
 #include <limits>
+#include <numeric>
 #include <random>
 #include <sstream>
 #include <string>
@@ -22,6 +23,12 @@
 namespace sorvik::testi {
 namespace {
 
+template <typename... T> std::string Teksti(const T&... osat) {
+    std::ostringstream o;
+    (o << ... << osat);
+    return o.str();
+}
+
 bool Ammuttu(Tila t) {
     return t == Tila::Ohi || t == Tila::Uponnut;
 }
@@ -30,7 +37,6 @@ bool Ammuttu(Tila t) {
 // position, no partial ship, hits counted right. Empty when all holds.
 std::string TarkistaPuoli(const char* puoli, const Ruudut& ruudut, const Laivasto& laivasto,
                           int osumat) {
-    std::ostringstream virhe;
     std::array<int, Ruutuja + 1> kerrat{};
     bool valmis = true;
     for (const Laiva& laiva : laivasto) {
@@ -39,14 +45,12 @@ std::string TarkistaPuoli(const char* puoli, const Ruudut& ruudut, const Laivast
             const int n = laiva.Ruudut[k];
             if (!laiva.Sijoitettu) {
                 if (n != -1) {
-                    virhe << puoli << ": unplaced ship keeps square " << n;
-                    return virhe.str();
+                    return Teksti(puoli, ": unplaced ship keeps square ", n);
                 }
                 continue;
             }
             if (!OnRuutu(n)) {
-                virhe << puoli << ": placed ship without square " << k;
-                return virhe.str();
+                return Teksti(puoli, ": placed ship without square ", k);
             }
             ++kerrat[n];
         }
@@ -56,23 +60,22 @@ std::string TarkistaPuoli(const char* puoli, const Ruudut& ruudut, const Laivast
     for (int n = 1; n <= Ruutuja; ++n) {
         const Tila t = ruudut[n];
         if (static_cast<int>(t) > static_cast<int>(Tila::Ohi)) {
-            virhe << puoli << ": no such state at " << n;
-            return virhe.str();
+            return Teksti(puoli, ": no such state at ", n);
         }
         const bool laiva = t == Tila::Laiva || t == Tila::Uponnut;
         laivaruutuja += laiva ? 1 : 0;
         uponneita += t == Tila::Uponnut ? 1 : 0;
         if (kerrat[n] != (laiva ? 1 : 0)) {
-            virhe << puoli << ": square " << n << " in " << kerrat[n] << " list positions";
-            return virhe.str();
+            return Teksti(puoli, ": square ", n, " in ", kerrat[n], " list positions");
         }
     }
     if (valmis && laivaruutuja != LaivaRuutuja) {
-        virhe << puoli << ": " << laivaruutuja << " ship squares";
-    } else if (osumat != uponneita || osumat > LaivaRuutuja) {
-        virhe << puoli << ": hit counter " << osumat << ", hit squares " << uponneita;
+        return Teksti(puoli, ": ", laivaruutuja, " ship squares");
     }
-    return virhe.str();
+    if (osumat != uponneita || osumat > LaivaRuutuja) {
+        return Teksti(puoli, ": hit counter ", osumat, ", hit squares ", uponneita);
+    }
+    return {};
 }
 
 std::string Tarkista(const Poyta& p) {
@@ -151,8 +154,7 @@ TEST(Kesto, KokonaisiaPelejaKoneVastaanSkriptattuaPelaajaa) {
     int uusinnat = 0;
     int keskeytetyt = 0; // holding games the player was forced to win
     const auto alku = std::chrono::steady_clock::now();
-    std::vector<int> vapaat;
-    vapaat.reserve(Ruutuja);
+    V vapaat;
 
     for (int peli = 0; peli < pelit; ++peli) {
         if (peli > 0) {
@@ -173,25 +175,14 @@ TEST(Kesto, KokonaisiaPelejaKoneVastaanSkriptattuaPelaajaa) {
             if (++kierroksia > 200) {
                 FAIL() << "game " << peli << " does not end";
             }
-            // A holding player fires at water while there is any, then at ships
-            // short of the last one; the other player at anything still open.
-            const auto keraa = [&](auto&& kelpaa) {
-                vapaat.clear();
-                for (int n = 1; n <= Ruutuja; ++n) {
-                    if (p.tk.ruutu(Ruudukko::Kone, n).sallittu && kelpaa(n)) {
-                        vapaat.push_back(n);
-                    }
-                }
-            };
-            vapaat.clear();
-            if (pidattaa) {
-                keraa([&](int n) { return p.peli.KoneenRuudut[n] != Tila::Laiva; });
-                if (vapaat.empty() && p.peli.PelaajanOsumat < LaivaRuutuja - 1) {
-                    keraa([](int) { return true; });
-                }
-            }
+            // A holding player fires at water while there is any, then at the
+            // ships; the other player at anything still open.
+            const auto auki = [&](int n) { return p.tk.ruutu(Ruudukko::Kone, n).sallittu; };
+            vapaat = Missa([&](int n) {
+                return auki(n) && !(pidattaa && p.peli.KoneenRuudut[n] == Tila::Laiva);
+            });
             if (vapaat.empty()) {
-                keraa([](int) { return true; });
+                vapaat = Missa(auki);
             }
             ASSERT_FALSE(vapaat.empty()) << "game " << peli;
             const int ruutu =
@@ -232,12 +223,10 @@ TEST(Kesto, KokonaisiaPelejaKoneVastaanSkriptattuaPelaajaa) {
 
     ASSERT_FALSE(koneenLaukaukset.empty());
     std::sort(koneenLaukaukset.begin(), koneenLaukaukset.end());
-    double summa = 0;
-    for (const int n : koneenLaukaukset) {
-        summa += n;
-    }
     const std::size_t maara = koneenLaukaukset.size();
-    const double keskiarvo = summa / static_cast<double>(maara);
+    const double keskiarvo =
+        std::accumulate(koneenLaukaukset.begin(), koneenLaukaukset.end(), 0.0) /
+        static_cast<double>(maara);
     const int mediaani = koneenLaukaukset[maara / 2];
     const int p95 = koneenLaukaukset[(maara * 95) / 100];
     std::cout << pelit << " games in " << sekunteja << " s: computer won " << koneenVoitot

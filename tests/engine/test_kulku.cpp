@@ -4,40 +4,38 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
 namespace sorvik::testi {
 namespace {
 
-const std::vector<std::string> Kehotteet{
-    "Sijoita lentotukialuksesi (pituus 4 ruutua) vasemmanpuoleiseen ruudukkoon.",
-    "Sijoita 1. risteilijäsi (pituus 3 ruutua) vasemmanpuoleiseen ruudukkoon.",
-    "Sijoita 2. risteilijäsi (pituus 3 ruutua) vasemmanpuoleiseen ruudukkoon.",
-    "Sijoita 1. tykkiveneesi (pituus 2 ruutua) vasemmanpuoleiseen ruudukkoon.",
-    "Sijoita 2. tykkiveneesi (pituus 2 ruutua) vasemmanpuoleiseen ruudukkoon.",
-    "Sijoita 3. tykkiveneesi (pituus 2 ruutua) vasemmanpuoleiseen ruudukkoon.",
-    "Sijoita 1. sukellusveneesi (pituus 1 ruutu) vasemmanpuoleiseen ruudukkoon.",
-    "Sijoita 2. sukellusveneesi (pituus 1 ruutu) vasemmanpuoleiseen ruudukkoon.",
-    "Sijoita 3. sukellusveneesi (pituus 1 ruutu) vasemmanpuoleiseen ruudukkoon.",
-    "Sijoita 4. sukellusveneesi (pituus 1 ruutu) vasemmanpuoleiseen ruudukkoon.",
-};
-const std::string SinunVuorosi =
-    "Sinun vuorosi. Valitse oikeanpuoleisesta ruudukosta ammuttava ruutu.";
-const std::string KoneAmpuu = "Odota hetki, vastustajasi ampuu jotakin ruuduistasi...";
-const std::string UusiPeliKysymys =
-    "Haluatko varmasti keskeyttää nykyisen pelin ja\naloittaa uuden?";
-const std::string LopetusKysymys = "Haluatko varmasti lopettaa Sorvik-ohjelman käytön?";
+const Viestilaatikko UusiPeliKysymys{
+    "Haluatko varmasti keskeyttää nykyisen pelin ja\naloittaa uuden?", "Uusi peli",
+    viesti::KyllaEi + viesti::Kysymys};
+const Viestilaatikko LopetusKysymys{"Haluatko varmasti lopettaa Sorvik-ohjelman käytön?", "Lopeta",
+                                    4 + 32 + 256};
 
 std::string Tikki(Poyta& p) {
     p.peli.tmrAjastin_Timer();
     return p.tk.ohje;
 }
 
-TEST(Kaynnistys, KoneenLaivastoValmiinaJaLentotukialusKysytaan) {
+// Whether the two buttons and the new-game menu entry are enabled.
+std::array<bool, 3> Komennot(const FakeTyokalut& tk) {
+    return {tk.painikkeet[0], tk.painikkeet[1], tk.uusiPeliSallittu};
+}
+constexpr std::array<bool, 3> Sallittu{true, true, true};
+
+TEST(Kaynnistys, SaannotJaPutkiEnsinSittenUusiPeliKoneenLaivastoValmiina) {
     Poyta p;
     p.peli.saannot.LaivojenKulmatSaavatKoskettaa = false;
     p.peli.saannot.LaivaSaaSijaitaReunassa = false;
+    // A streak left over would make the first new game ask its question.
+    p.peli.VoitotPerakkain = 3;
+    p.peli.PeliKaynnissa = true;
+    p.peli.PelaajanVuoro = true;
     p.tk.osoitin = Osoitin::Tiimalasi;
     p.peli.Kaynnista();
 
@@ -47,226 +45,87 @@ TEST(Kaynnistys, KoneenLaivastoValmiinaJaLentotukialusKysytaan) {
     EXPECT_TRUE(p.tk.viestit.empty());
     EXPECT_EQ(p.tk.osoitin, Osoitin::Oletus);
     EXPECT_TRUE(p.tk.paaikkunaSallittu);
-    int laivaruutuja = 0;
-    for (int n = 1; n <= Ruutuja; ++n) {
-        EXPECT_EQ(p.peli.PelaajanRuudut[n], Tila::Vesi);
-        EXPECT_EQ(p.tk.ruutu(Ruudukko::Pelaaja, n).kuva, Kuva::Vesi);
-        EXPECT_EQ(p.tk.ruutu(Ruudukko::Kone, n).kuva, Kuva::Vesi);
-        EXPECT_EQ(p.tk.ruutu(Ruudukko::Pelaaja, n).kursori, Kursori::Sormi);
-        EXPECT_EQ(p.tk.ruutu(Ruudukko::Kone, n).kursori, Kursori::Oletus);
-        laivaruutuja += p.peli.KoneenRuudut[n] == Tila::Laiva ? 1 : 0;
-    }
-    EXPECT_EQ(laivaruutuja, LaivaRuutuja);
+    TarkistaUusiLauta(p);
     EXPECT_FALSE(p.peli.PeliKaynnissa);
     EXPECT_TRUE(p.peli.PelaajanVuoro);
     EXPECT_TRUE(p.peli.SijoitusKaynnissa);
     EXPECT_FALSE(p.peli.AmmuntaKaynnissa);
-
-    EXPECT_EQ(Tikki(p), Kehotteet[0]);
-    EXPECT_TRUE(p.tk.painikkeet[0] && p.tk.painikkeet[1] && p.tk.uusiPeliSallittu);
+    Tikki(p);
+    EXPECT_EQ(Komennot(p.tk), Sallittu);
 }
 
-TEST(Ohjeteksti, SijoituksenJaVuorojenTekstit) {
+// --- The status line ----------------------------------------------------------
+
+// The status line of each placement state, of both turns (the computer's
+// with the commands greyed) and of a new game laying the computer's fleet.
+TEST(Ohjeteksti, SijoitusJaVuorot) {
     Poyta p;
     p.peli.Kaynnista();
     AsetaKoneenLaivasto(p.peli, KoneenLaivasto);
-    for (std::size_t i = 0; i < PelaajanLaivasto.size(); ++i) {
-        EXPECT_EQ(Tikki(p), Kehotteet[i]);
-        ASSERT_TRUE(SijoitaLaivasto(p.peli, {PelaajanLaivasto[i]}));
+    const struct {
+        int sijoitettu;
+        const char* teksti;
+    } tapaukset[] = {
+        {0, "Sijoita lentotukialuksesi (pituus 4 ruutua) vasemmanpuoleiseen ruudukkoon."},
+        {1, "Sijoita 1. risteilijäsi (pituus 3 ruutua) vasemmanpuoleiseen ruudukkoon."},
+        {2, "Sijoita 2. risteilijäsi (pituus 3 ruutua) vasemmanpuoleiseen ruudukkoon."},
+        {3, "Sijoita 1. tykkiveneesi (pituus 2 ruutua) vasemmanpuoleiseen ruudukkoon."},
+        {4, "Sijoita 2. tykkiveneesi (pituus 2 ruutua) vasemmanpuoleiseen ruudukkoon."},
+        {5, "Sijoita 3. tykkiveneesi (pituus 2 ruutua) vasemmanpuoleiseen ruudukkoon."},
+        {6, "Sijoita 1. sukellusveneesi (pituus 1 ruutu) vasemmanpuoleiseen ruudukkoon."},
+        {7, "Sijoita 2. sukellusveneesi (pituus 1 ruutu) vasemmanpuoleiseen ruudukkoon."},
+        {8, "Sijoita 3. sukellusveneesi (pituus 1 ruutu) vasemmanpuoleiseen ruudukkoon."},
+        {9, "Sijoita 4. sukellusveneesi (pituus 1 ruutu) vasemmanpuoleiseen ruudukkoon."},
+        {10, "Sinun vuorosi. Valitse oikeanpuoleisesta ruudukosta ammuttava ruutu."}};
+    for (const auto& t : tapaukset) {
+        const auto alku = PelaajanLaivasto.begin();
+        ASSERT_TRUE(SijoitaLaivasto(
+            p.peli, Laivat(alku + p.peli.SeuraavaPelaajanLaiva(), alku + t.sijoitettu)));
+        EXPECT_EQ(Tikki(p), t.teksti) << t.sijoitettu << " ships placed";
     }
-    EXPECT_EQ(Tikki(p), SinunVuorosi);
 
-    // Half-way through the computer's pause the status and the greyed controls.
     std::string kesken;
-    std::array<bool, 3> sallitut{true, true, true};
+    std::array<bool, 3> komennot = Sallittu;
     p.tk.tapahtumat.emplace_back(p.tk.kello + 0.5, [&] {
         kesken = p.tk.ohje;
-        sallitut = {p.tk.painikkeet[0], p.tk.painikkeet[1], p.tk.uusiPeliSallittu};
+        komennot = Komennot(p.tk);
     });
     AmmuOhi(p);
-    EXPECT_EQ(kesken, KoneAmpuu);
-    EXPECT_EQ(sallitut, (std::array<bool, 3>{false, false, false}));
-    EXPECT_EQ(Tikki(p), SinunVuorosi);
-    EXPECT_TRUE(p.tk.painikkeet[0] && p.tk.painikkeet[1] && p.tk.uusiPeliSallittu);
+    EXPECT_EQ(kesken, "Odota hetki, vastustajasi ampuu jotakin ruuduistasi...");
+    EXPECT_EQ(komennot, (std::array<bool, 3>{false, false, false}));
+    EXPECT_EQ(Tikki(p), tapaukset[10].teksti);
+    EXPECT_EQ(Komennot(p.tk), Sallittu);
 
-    // While a new game lays the computer's fleet over a running game.
     p.peli.PoistaLaivat();
     p.peli.PelaajanVuoro = false;
     EXPECT_EQ(Tikki(p), "Odota hetki, sijoitetaan vastustajasi laivat ruudukkoon...");
 }
 
-TEST(Ohjeteksti, VoittoputkenPituusYksikossaJaMonikossa) {
-    Poyta p;
-    ASSERT_TRUE(AloitaAmmunta(p));
-    AmmuKoneenLaivat(p);
-    EXPECT_EQ(Tikki(p), "Olet voittanut yhden pelin. Jatka pelaamista Uusi peli -painikkeella.");
-    for (int voitto = 2; voitto <= 3; ++voitto) {
-        p.peli.mUusiPeli_Click();
-        ASSERT_TRUE(Valmistele(p));
-        AmmuKoneenLaivat(p);
-    }
-    EXPECT_TRUE(p.tk.vastaukset.empty());
-    EXPECT_EQ(p.peli.VoitotPerakkain, 3);
-    EXPECT_EQ(Tikki(p),
-              "Olet voittanut 3 peliä peräkkäin. Jatka pelaamista Uusi peli -painikkeella.");
-    // Only the three win messages were shown: a finished game asks nothing.
-    EXPECT_EQ(p.tk.viestit.size(), 3U);
-}
-
-TEST(UusiPeli, IlmanPuttaKeskenOlevaPeliHylataanKysymatta) {
-    Poyta p;
-    ASSERT_TRUE(AloitaAmmunta(p));
-    p.peli.imgKone_Click(32);
-    p.peli.mUusiPeli_Click();
-    EXPECT_TRUE(p.tk.viestit.empty());
-    EXPECT_EQ(p.peli.SeuraavaPelaajanLaiva(), 0);
-    EXPECT_EQ(p.peli.PelaajanOsumat, 0);
-    EXPECT_EQ(p.peli.KoneenOsumat, 0);
-    EXPECT_EQ(p.peli.EnsimmainenOsuma, 0);
-    EXPECT_FALSE(p.peli.PeliKaynnissa);
-    EXPECT_FALSE(p.peli.AmmuntaKaynnissa);
-    EXPECT_EQ(Tikki(p), Kehotteet[0]);
-}
-
-class PutkenAikana : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(AloitaAmmunta(p));
-        AmmuKoneenLaivat(p);
-        ASSERT_EQ(p.peli.VoitotPerakkain, 1);
-        p.peli.mUusiPeli_Click();
-        p.tk.viestit.clear();
-    }
-    Poyta p;
-};
-
-TEST_F(PutkenAikana, EiJattaaSijoittelunJaAmmunnanEnnalleen) {
-    const auto kieltaydy = [&] {
-        Tikki(p);
-        const std::string ennen = Tilannekuva(p);
-        p.tk.viestit.clear();
-        p.tk.vastaukset = {viesti::VastausEi};
-        p.peli.mUusiPeli_Click();
-        ASSERT_EQ(p.tk.viestit.size(), 1U);
-        EXPECT_EQ(p.tk.viestit[0].teksti, UusiPeliKysymys);
-        EXPECT_EQ(p.tk.viestit[0].otsikko, "Uusi peli");
-        EXPECT_EQ(p.tk.viestit[0].tyyli, viesti::KyllaEi + viesti::Kysymys);
-        Tikki(p);
-        EXPECT_EQ(Tilannekuva(p), ennen);
-        EXPECT_EQ(p.peli.VoitotPerakkain, 1);
-        EXPECT_EQ(p.tk.nimikyselyja, 0);
-    };
-    ASSERT_TRUE(Valmistele(p, {PelaajanLaivasto[0]}));
-    kieltaydy();
-    ASSERT_TRUE(
-        SijoitaLaivasto(p.peli, Laivat(PelaajanLaivasto.begin() + 1, PelaajanLaivasto.end())));
-    AmmuOhi(p);
-    kieltaydy();
-}
-
-struct Putkenloppu {
-    std::int16_t viimeinenTulos;
-    bool nimiAnnetaan; // false: the dialog is closed from its frame
-    int nimikyselyja;
-    std::int16_t putkiLopuksi;
-};
-
-class PutkenLoppu : public PutkenAikana, public ::testing::WithParamInterface<Putkenloppu> {};
-
-TEST_P(PutkenLoppu, KyllaTarjoaaPutkenListalleJaAloittaaUuden) {
-    const Putkenloppu& t = GetParam();
-    p.tk.viimeinenTulos = t.viimeinenTulos;
-    p.tk.nimikysely = [&] {
-        EXPECT_EQ(p.tk.osoitin, Osoitin::Oletus);
-        if (t.nimiAnnetaan) {
-            p.peli.VoitotPerakkain = 0;
-        }
-    };
-    ASSERT_TRUE(SijoitaLaivasto(p.peli, {PelaajanLaivasto[0]}));
-    p.tk.vastaukset = {viesti::VastausKylla};
-    p.peli.mUusiPeli_Click();
-    EXPECT_EQ(p.tk.viestit.size(), 1U);
-    EXPECT_EQ(p.tk.nimikyselyja, t.nimikyselyja);
-    EXPECT_EQ(p.peli.VoitotPerakkain, t.putkiLopuksi);
-    EXPECT_EQ(p.peli.SeuraavaPelaajanLaiva(), 0);
-    EXPECT_FALSE(p.peli.PeliKaynnissa);
-}
-
-INSTANTIATE_TEST_SUITE_P(Lista, PutkenLoppu,
-                         ::testing::Values(Putkenloppu{0, true, 1, 0}, Putkenloppu{0, false, 1, 1},
-                                           Putkenloppu{1, true, 0, 0}));
-
-TEST(Lopetus, EiJattaaOhjelmanKayntiin) {
-    Poyta p;
-    p.peli.Kaynnista();
-    Tikki(p);
-    const std::string ennen = Tilannekuva(p);
-    p.tk.vastaukset = {viesti::VastausEi};
-    EXPECT_FALSE(p.peli.mLopeta_Click());
-    ASSERT_EQ(p.tk.viestit.size(), 1U);
-    EXPECT_EQ(p.tk.viestit[0].teksti, LopetusKysymys);
-    EXPECT_EQ(p.tk.viestit[0].otsikko, "Lopeta");
-    EXPECT_EQ(p.tk.viestit[0].tyyli, 4 + 32 + 256);
-    EXPECT_EQ(p.tk.suljettu, 0);
-    EXPECT_FALSE(p.peli.Lopetetaan());
-    Tikki(p);
-    EXPECT_EQ(Tilannekuva(p), ennen);
-}
-
-TEST(Lopetus, KyllaTarjoaaPidemmanPutkenJaSulkeeOhjelman) {
-    for (const int viimeinen : {0, 1}) {
+TEST(Ohjeteksti, PelinPaatyttya) {
+    const struct {
+        int voittoja; // 0: the computer wins
+        std::int16_t putkiEnnen;
+        const char* teksti;
+    } tapaukset[] = {
+        {1, 0, "Olet voittanut yhden pelin. Jatka pelaamista Uusi peli -painikkeella."},
+        {3, 0, "Olet voittanut 3 peliä peräkkäin. Jatka pelaamista Uusi peli -painikkeella."},
+        // The streak stops at its largest value.
+        {1, 32767,
+         "Olet voittanut 32767 peliä peräkkäin. Jatka pelaamista Uusi peli -painikkeella."},
+        {0, 0, "Aloita uusi peli painamalla Uusi peli -painiketta."}};
+    for (const auto& t : tapaukset) {
         Poyta p;
-        ASSERT_TRUE(AloitaAmmunta(p));
-        AmmuKoneenLaivat(p);
-        p.peli.mUusiPeli_Click();
-        p.tk.viimeinenTulos = static_cast<std::int16_t>(viimeinen);
-        int suljettuKysyttaessa = -1;
-        p.tk.nimikysely = [&] { suljettuKysyttaessa = p.tk.suljettu; };
-        p.tk.vastaukset = {viesti::VastausKylla};
-        EXPECT_TRUE(p.peli.mLopeta_Click());
-        EXPECT_EQ(p.tk.nimikyselyja, viimeinen == 0 ? 1 : 0);
-        EXPECT_EQ(suljettuKysyttaessa, viimeinen == 0 ? 0 : -1);
-        EXPECT_EQ(p.tk.suljettu, 1);
-        EXPECT_TRUE(p.peli.Lopetetaan());
-        EXPECT_EQ(p.tk.osoitin, Osoitin::Tiimalasi);
-
-        // Nothing acts any more.
-        const std::string ennen = Tilannekuva(p);
-        Tikki(p);
-        p.peli.imgPelaaja_MouseUp(1, 1);
-        p.peli.mUusiPeli_Click();
-        EXPECT_EQ(Tilannekuva(p), ennen);
-    }
-}
-
-TEST(Lopetus, IkkunanSulkeminenKysyyPaitsiOhjelmanOmassaSulkemisessa) {
-    for (const Sulkemissyy syy :
-         {Sulkemissyy::Kayttaja, Sulkemissyy::Jarjestelma, Sulkemissyy::Tehtavienhallinta}) {
-        Poyta p;
-        p.peli.Kaynnista();
-        p.tk.vastaukset = {viesti::VastausEi, viesti::VastausKylla};
-        EXPECT_TRUE(p.peli.Form_QueryUnload(syy));
-        EXPECT_FALSE(p.peli.Lopetetaan());
-        EXPECT_FALSE(p.peli.Form_QueryUnload(syy));
-        EXPECT_TRUE(p.peli.Lopetetaan());
-        ASSERT_EQ(p.tk.viestit.size(), 2U);
-        for (const Viestilaatikko& v : p.tk.viestit) {
-            EXPECT_EQ(v.teksti, LopetusKysymys);
-            EXPECT_EQ(v.otsikko, "Lopeta");
-            EXPECT_EQ(v.tyyli, 4 + 32 + 256);
+        if (t.voittoja > 0) {
+            ASSERT_TRUE(Voita(p, t.voittoja, t.putkiEnnen));
+        } else {
+            ASSERT_TRUE(AloitaAmmunta(p));
+            ASSERT_TRUE(Havia(p));
         }
-        // The unloading that follows does not ask again.
-        EXPECT_FALSE(p.peli.Form_QueryUnload(Sulkemissyy::Kayttaja));
-        EXPECT_EQ(p.tk.viestit.size(), 2U);
+        EXPECT_EQ(Tikki(p), t.teksti);
     }
-    Poyta p;
-    p.peli.Kaynnista();
-    EXPECT_FALSE(p.peli.Form_QueryUnload(Sulkemissyy::Ohjelma));
-    EXPECT_TRUE(p.tk.viestit.empty());
-    EXPECT_FALSE(p.peli.Lopetetaan());
 }
 
-TEST(Painikkeet, PiilotetutEivatTeeMitaanNakyvatOvatValikonKomennot) {
+TEST(Komennot, PiilotetutEivatTeeMitaanNakyvatOvatValikonKomennot) {
     Poyta p;
     p.peli.Kaynnista();
     ASSERT_TRUE(SijoitaLaivasto(p.peli, {PelaajanLaivasto[0]}));
@@ -284,8 +143,186 @@ TEST(Painikkeet, PiilotetutEivatTeeMitaanNakyvatOvatValikonKomennot) {
     EXPECT_TRUE(p.tk.viestit.empty());
     p.tk.vastaukset = {viesti::VastausEi};
     p.peli.cmdPainike_Click(1);
-    ASSERT_EQ(p.tk.viestit.size(), 1U);
-    EXPECT_EQ(p.tk.viestit[0].teksti, LopetusKysymys);
+    EXPECT_EQ(p.tk.viestit, std::vector{LopetusKysymys});
+}
+
+// --- New games ------------------------------------------------------------------
+
+// The question comes only with a streak and a game in progress (from the first
+// placement click on); Ei leaves everything as it was, and without the
+// question a clean new game starts at once.
+TEST(UusiPeli, KysytaanVainPutkenJaKeskenOlevanPelinAikana) {
+    const struct {
+        const char* nimi;
+        int voittoja;
+        int laivoja; // placed in the next game; -1: the won game stays
+        bool ammuttu;
+        bool kysytaan;
+    } tapaukset[] = {{"no streak, shot fired", 0, 10, true, false},
+                     {"the won game", 1, -1, false, false},
+                     {"streak, nothing placed", 1, 0, false, false},
+                     {"streak, one ship placed", 1, 1, false, true},
+                     {"streak, shot fired", 1, 10, true, true}};
+    for (const auto& t : tapaukset) {
+        SCOPED_TRACE(t.nimi);
+        Poyta p;
+        ASSERT_TRUE(Voita(p, t.voittoja));
+        if (t.laivoja >= 0) {
+            if (t.voittoja > 0) {
+                p.peli.mUusiPeli_Click();
+            }
+            ASSERT_TRUE(Valmistele(
+                p, Laivat(PelaajanLaivasto.begin(), PelaajanLaivasto.begin() + t.laivoja)));
+        }
+        if (t.ammuttu) {
+            p.peli.imgKone_Click(32);
+        }
+        Tikki(p);
+        const std::string ennen = Tilannekuva(p);
+        p.tk.viestit.clear();
+        p.tk.vastaukset = {viesti::VastausEi};
+        p.peli.mUusiPeli_Click();
+        EXPECT_EQ(p.peli.VoitotPerakkain, t.voittoja);
+        EXPECT_EQ(p.tk.nimikyselyja, 0);
+        if (t.kysytaan) {
+            EXPECT_EQ(p.tk.viestit, std::vector{UusiPeliKysymys});
+            Tikki(p);
+            EXPECT_EQ(Tilannekuva(p), ennen);
+            continue;
+        }
+        EXPECT_TRUE(p.tk.viestit.empty());
+        Poyta aloitus;
+        aloitus.peli.Kaynnista();
+        EXPECT_EQ(Tikki(p), Tikki(aloitus));
+        TarkistaUusiLauta(p);
+        EXPECT_EQ(p.peli.PelaajanOsumat, 0);
+        EXPECT_EQ(p.peli.KoneenOsumat, 0);
+        EXPECT_EQ(p.peli.EnsimmainenOsuma, 0);
+        EXPECT_FALSE(p.peli.PeliKaynnissa);
+        EXPECT_FALSE(p.peli.AmmuntaKaynnissa);
+        EXPECT_TRUE(p.peli.SijoitusKaynnissa);
+    }
+}
+
+// --- The end of a streak, and quitting ------------------------------------------
+
+enum class Loppu { UusiPeli, Lopetus, Havio };
+
+struct Putkenloppu {
+    Loppu loppu;
+    int vastaus; // to the question; the loss asks none
+    std::int16_t viimeinenTulos;
+    bool nimiAnnetaan; // false: the name dialog is closed from its frame
+    int nimikyselyja;
+    std::int16_t putkiLopuksi;
+};
+void PrintTo(const Putkenloppu& t, std::ostream* os) {
+    *os << (t.loppu == Loppu::UusiPeli  ? "new game, "
+            : t.loppu == Loppu::Lopetus ? "quit, "
+                                        : "lost, ")
+        << (t.vastaus == viesti::VastausKylla ? "Kyllä" : "Ei") << ", last rank "
+        << t.viimeinenTulos << (t.nimiAnnetaan ? ", name given" : ", closed");
+}
+
+class PutkenLoppu : public ::testing::TestWithParam<Putkenloppu> {};
+
+// A new game or quitting answered Kyllä, or a loss, offers a streak that beats
+// the list's last rank to the name dialog; then the new game starts or the
+// program closes. Ei changes nothing.
+TEST_P(PutkenLoppu, ListanYlittavaPutkiTarjotaanNimikyselyyn) {
+    const Putkenloppu& t = GetParam();
+    const bool kylla = t.vastaus == viesti::VastausKylla;
+    Poyta p;
+    ASSERT_TRUE(Voita(p, 1));
+    p.peli.mUusiPeli_Click();
+    ASSERT_TRUE(SijoitaLaivasto(p.peli, {PelaajanLaivasto[0]}));
+    p.tk.viestit.clear();
+    p.tk.viimeinenTulos = t.viimeinenTulos;
+    int suljettuKysyttaessa = -1;
+    p.tk.nimikysely = [&] {
+        EXPECT_EQ(p.tk.osoitin, Osoitin::Oletus);
+        suljettuKysyttaessa = p.tk.suljettu;
+        if (t.nimiAnnetaan) {
+            p.peli.VoitotPerakkain = 0;
+        }
+    };
+    Tikki(p);
+    const std::string ennen = Tilannekuva(p);
+    p.tk.vastaukset = {t.vastaus};
+    switch (t.loppu) {
+    case Loppu::UusiPeli:
+        p.peli.mUusiPeli_Click();
+        EXPECT_EQ(p.tk.viestit, std::vector{UusiPeliKysymys});
+        break;
+    case Loppu::Lopetus:
+        EXPECT_EQ(p.peli.mLopeta_Click(), kylla);
+        EXPECT_EQ(p.tk.viestit, std::vector{LopetusKysymys});
+        break;
+    case Loppu::Havio:
+        ASSERT_TRUE(
+            SijoitaLaivasto(p.peli, Laivat(PelaajanLaivasto.begin() + 1, PelaajanLaivasto.end())));
+        ASSERT_TRUE(Havia(p));
+        EXPECT_EQ(p.tk.viestit, std::vector{HavioViesti});
+        break;
+    }
+    EXPECT_EQ(p.tk.nimikyselyja, t.nimikyselyja);
+    EXPECT_EQ(suljettuKysyttaessa, t.nimikyselyja == 1 ? 0 : -1);
+    EXPECT_EQ(p.peli.VoitotPerakkain, t.putkiLopuksi);
+    const bool suljetaan = t.loppu == Loppu::Lopetus && kylla;
+    EXPECT_EQ(p.tk.suljettu, suljetaan ? 1 : 0);
+    EXPECT_EQ(p.peli.Lopetetaan(), suljetaan);
+    if (t.loppu == Loppu::Havio) {
+        return;
+    }
+    if (!kylla) {
+        Tikki(p);
+        EXPECT_EQ(Tilannekuva(p), ennen);
+    } else if (!suljetaan) {
+        EXPECT_EQ(p.peli.SeuraavaPelaajanLaiva(), 0);
+        EXPECT_FALSE(p.peli.PeliKaynnissa);
+    } else {
+        // Nothing acts any more.
+        EXPECT_EQ(p.tk.osoitin, Osoitin::Tiimalasi);
+        const std::string lopussa = Tilannekuva(p);
+        Tikki(p);
+        p.peli.imgPelaaja_MouseUp(1, 1);
+        p.peli.mUusiPeli_Click();
+        EXPECT_EQ(Tilannekuva(p), lopussa);
+    }
+}
+
+constexpr int Kylla = viesti::VastausKylla;
+constexpr int Ei = viesti::VastausEi;
+INSTANTIATE_TEST_SUITE_P(Lista, PutkenLoppu,
+                         ::testing::Values(Putkenloppu{Loppu::UusiPeli, Kylla, 0, true, 1, 0},
+                                           Putkenloppu{Loppu::UusiPeli, Kylla, 0, false, 1, 1},
+                                           Putkenloppu{Loppu::UusiPeli, Kylla, 1, true, 0, 0},
+                                           Putkenloppu{Loppu::Lopetus, Ei, 0, true, 0, 1},
+                                           Putkenloppu{Loppu::Lopetus, Kylla, 0, true, 1, 0},
+                                           Putkenloppu{Loppu::Lopetus, Kylla, 1, true, 0, 1},
+                                           Putkenloppu{Loppu::Havio, Kylla, 0, true, 1, 0},
+                                           Putkenloppu{Loppu::Havio, Kylla, 0, false, 1, 1},
+                                           Putkenloppu{Loppu::Havio, Kylla, 1, true, 0, 0}));
+
+TEST(Lopetus, IkkunanSulkeminenKysyyPaitsiOhjelmanOmassaSulkemisessa) {
+    for (const Sulkemissyy syy :
+         {Sulkemissyy::Kayttaja, Sulkemissyy::Jarjestelma, Sulkemissyy::Tehtavienhallinta}) {
+        Poyta p;
+        p.peli.Kaynnista();
+        p.tk.vastaukset = {viesti::VastausEi, viesti::VastausKylla};
+        EXPECT_TRUE(p.peli.Form_QueryUnload(syy));
+        EXPECT_FALSE(p.peli.Lopetetaan());
+        EXPECT_FALSE(p.peli.Form_QueryUnload(syy));
+        EXPECT_TRUE(p.peli.Lopetetaan());
+        // The unloading that follows does not ask again.
+        EXPECT_FALSE(p.peli.Form_QueryUnload(Sulkemissyy::Kayttaja));
+        EXPECT_EQ(p.tk.viestit, (std::vector{LopetusKysymys, LopetusKysymys}));
+    }
+    Poyta p;
+    p.peli.Kaynnista();
+    EXPECT_FALSE(p.peli.Form_QueryUnload(Sulkemissyy::Ohjelma));
+    EXPECT_TRUE(p.tk.viestit.empty());
+    EXPECT_FALSE(p.peli.Lopetetaan());
 }
 
 } // namespace

@@ -11,16 +11,6 @@
 namespace sorvik::testi {
 namespace {
 
-using V = std::vector<int>;
-
-V Ruudut(const Laiva& laiva) {
-    V ruudut;
-    for (int k = 1; k <= laiva.Pituus; ++k) {
-        ruudut.push_back(laiva.Ruudut[k]);
-    }
-    return ruudut;
-}
-
 class Sijoitus : public ::testing::Test {
 protected:
     void SetUp() override { p.peli.Kaynnista(); }
@@ -48,7 +38,7 @@ TEST_P(Suunta, KlikattuRuutuOnAinaLaivanPaaJaLaivaKaantyyVainReunassa) {
     Klikkaa(s.ruutu, s.painike);
     const Laiva& laiva = p.peli.PelaajanLaivat[indeksi];
     ASSERT_TRUE(laiva.Sijoitettu);
-    EXPECT_EQ(Ruudut(laiva), s.odotettu);
+    EXPECT_EQ(LaivanRuudut(laiva), s.odotettu);
     for (const int n : s.odotettu) {
         EXPECT_EQ(p.peli.PelaajanRuudut[n], Tila::Laiva);
         EXPECT_EQ(p.tk.ruutu(Ruudukko::Pelaaja, n).kuva, Kuva::Laiva);
@@ -83,7 +73,7 @@ TEST_F(Sijoitus, SopimatonLaivaPerutaanJalkiaJattamatta) {
     EXPECT_TRUE(p.peli.PeliKaynnissa);
     p.peli.PeliKaynnissa = false;
     EXPECT_EQ(Tilannekuva(p), ennen);
-    EXPECT_EQ(Ruudut(p.peli.PelaajanLaivat[1]), (V{-1, -1, -1}));
+    EXPECT_EQ(LaivanRuudut(p.peli.PelaajanLaivat[1]), (V{-1, -1, -1}));
     EXPECT_EQ(p.peli.SeuraavaPelaajanLaiva(), 1);
     // The first square was laid and taken back within the click.
     ASSERT_EQ(p.tk.kuvaloki.size(), 2U);
@@ -104,7 +94,7 @@ TEST_F(Sijoitus, SopimatonLaivaPerutaanJalkiaJattamatta) {
 
     // The cruiser still comes next.
     Klikkaa(16, 1);
-    EXPECT_EQ(Ruudut(p.peli.PelaajanLaivat[1]), (V{16, 17, 18}));
+    EXPECT_EQ(LaivanRuudut(p.peli.PelaajanLaivat[1]), (V{16, 17, 18}));
 }
 
 TEST_F(Sijoitus, KulmasaantoRatkaiseeSaakoLaivaKoskeaKulmittain) {
@@ -120,45 +110,38 @@ TEST_F(Sijoitus, KulmasaantoRatkaiseeSaakoLaivaKoskeaKulmittain) {
 }
 
 TEST_F(Sijoitus, VaratutNaytetaanVainValinnanOllessaPaallaJaKymmenennenJalkeenVetena) {
-    const auto kuva = [&](int n) { return p.tk.ruutu(Ruudukko::Pelaaja, n).kuva; };
+    const auto kuvassa = [&](Kuva kuva) { return Kuvassa(p.tk, Ruudukko::Pelaaja, kuva); };
+    const auto varatut = [&] { return Tilassa(p.peli.PelaajanRuudut, Tila::Varattu); };
     ASSERT_TRUE(p.tk.ValikonValinta(Valikko::NaytaMahdottomatLaivaruudut));
     ASSERT_TRUE(SijoitaLaivasto(p.peli, {{1, 2, 3, 4}}));
-    EXPECT_EQ(kuva(5), Kuva::Ohi);
-    EXPECT_EQ(kuva(12), Kuva::Ohi);
+    EXPECT_EQ(kuvassa(Kuva::Ohi), (V{5, 11, 12, 13, 14}));
 
     p.peli.mNaytaMahdottomatLaivaruudut_Click();
     EXPECT_FALSE(p.tk.ValikonValinta(Valikko::NaytaMahdottomatLaivaruudut));
     EXPECT_EQ(p.tk.tallennetut.back(),
               (std::pair<std::string, std::string>("NaytaMahdottomatLaivaruudut", "False")));
-    EXPECT_EQ(kuva(5), Kuva::Vesi);
-    EXPECT_EQ(kuva(12), Kuva::Vesi);
-    EXPECT_EQ(p.peli.PelaajanRuudut[5], Tila::Varattu);
+    EXPECT_EQ(kuvassa(Kuva::Ohi), V{});
+    EXPECT_EQ(varatut(), (V{5, 11, 12, 13, 14}));
     ASSERT_TRUE(SijoitaLaivasto(p.peli, {{6, 7, 8}}));
-    EXPECT_EQ(kuva(9), Kuva::Vesi);
+    EXPECT_EQ(kuvassa(Kuva::Ohi), V{});
 
     p.peli.mNaytaMahdottomatLaivaruudut_Click();
     EXPECT_EQ(p.tk.tallennetut.back().second, "True");
-    for (const int n : {5, 9, 11, 12, 13, 14, 16, 17, 18}) {
-        EXPECT_EQ(kuva(n), Kuva::Ohi) << n;
-        EXPECT_EQ(p.peli.PelaajanRuudut[n], Tila::Varattu);
-    }
-    EXPECT_EQ(kuva(10), Kuva::Vesi);
-    EXPECT_EQ(kuva(1), Kuva::Laiva);
+    EXPECT_EQ(varatut(), (V{5, 9, 11, 12, 13, 14, 16, 17, 18}));
+    EXPECT_EQ(kuvassa(Kuva::Ohi), varatut());
+    EXPECT_EQ(kuvassa(Kuva::Laiva), (V{1, 2, 3, 4, 6, 7, 8}));
+    EXPECT_EQ(kuvassa(Kuva::Vesi).size(), 100U - 9U - 7U);
 
     // The tenth ship ends placement: reserved squares back to water pictures.
-    Laivat loput(PelaajanLaivasto.begin() + 2, PelaajanLaivasto.end());
-    ASSERT_TRUE(SijoitaLaivasto(p.peli, loput));
-    int varattuja = 0;
-    for (int n = 1; n <= Ruutuja; ++n) {
-        if (p.peli.PelaajanRuudut[n] == Tila::Varattu) {
-            ++varattuja;
-            EXPECT_EQ(kuva(n), Kuva::Vesi) << n;
-        }
-        EXPECT_EQ(p.tk.ruutu(Ruudukko::Pelaaja, n).kursori, Kursori::Oletus);
-        EXPECT_EQ(p.tk.ruutu(Ruudukko::Kone, n).kursori, Kursori::Sormi);
-        EXPECT_TRUE(p.tk.ruutu(Ruudukko::Kone, n).sallittu);
+    ASSERT_TRUE(
+        SijoitaLaivasto(p.peli, Laivat(PelaajanLaivasto.begin() + 2, PelaajanLaivasto.end())));
+    EXPECT_FALSE(varatut().empty());
+    for (const int n : varatut()) {
+        EXPECT_EQ(p.tk.ruutu(Ruudukko::Pelaaja, n).kuva, Kuva::Vesi) << n;
     }
-    EXPECT_GT(varattuja, 0);
+    EXPECT_EQ(Kursorissa(p.tk, Ruudukko::Pelaaja, Kursori::Oletus).size(), 100U);
+    EXPECT_EQ(Kursorissa(p.tk, Ruudukko::Kone, Kursori::Sormi).size(), 100U);
+    EXPECT_EQ(Missa([&](int n) { return p.tk.ruutu(Ruudukko::Kone, n).sallittu; }).size(), 100U);
     EXPECT_TRUE(p.peli.AmmuntaKaynnissa);
     EXPECT_FALSE(p.peli.SijoitusKaynnissa);
     EXPECT_TRUE(p.peli.PelaajanVuoro);
@@ -178,11 +161,7 @@ TEST_F(Sijoitus, VaratutNaytetaanVainValinnanOllessaPaallaJaKymmenennenJalkeenVe
 // Checks a finished computer fleet; returns whether two ships touch at a corner.
 bool TarkistaKoneenLaivasto(const Peli& peli, bool kulmatSaavatKoskettaa) {
     std::array<int, Ruutuja + 1> omistaja{};
-    int laivaruutuja = 0;
-    for (int n = 1; n <= Ruutuja; ++n) {
-        laivaruutuja += peli.KoneenRuudut[n] == Tila::Laiva ? 1 : 0;
-    }
-    EXPECT_EQ(laivaruutuja, LaivaRuutuja);
+    EXPECT_EQ(Tilassa(peli.KoneenRuudut, Tila::Laiva).size(), std::size_t{LaivaRuutuja});
     for (int i = 0; i < LaivojaLaivastossa; ++i) {
         const Laiva& laiva = peli.KoneenLaivat[i];
         EXPECT_TRUE(laiva.Sijoitettu) << i;
@@ -228,37 +207,32 @@ TEST(KoneenSijoitus, TuhansiaLaivastojaSaantojenMukaan) {
         for (int kierros = 0; kierros < 3000 && !::testing::Test::HasFailure(); ++kierros) {
             p.peli.UusiPeli();
             kulmittain += TarkistaKoneenLaivasto(p.peli, kulmat) ? 1 : 0;
-            ASSERT_TRUE(p.peli.SijoitusKaynnissa);
-            for (int n = 1; n <= Ruutuja; ++n) {
-                ASSERT_EQ(p.peli.PelaajanRuudut[n], Tila::Vesi);
-                ASSERT_EQ(p.tk.ruutu(Ruudukko::Kone, n).kuva, Kuva::Vesi);
-            }
+            EXPECT_TRUE(p.peli.SijoitusKaynnissa);
+            TarkistaUusiLauta(p);
         }
         EXPECT_EQ(kulmittain > 0, kulmat);
     }
 }
 
-TEST(KoneenSijoitus, TaysiRuudukkoLuovuttaaNopeastiMuuttamatta) {
+TEST(KoneenSijoitus, EiPaikkaaTaiVaaraPituusLuovuttaaNopeastiMuuttamatta) {
     Poyta p;
     p.peli.PoistaLaivat();
+    ASSERT_TRUE(p.peli.SijoitaKoneenLaiva(3));
+    ASSERT_TRUE(p.peli.SijoitaKoneenLaiva(3));
+    std::string ennen = Tilannekuva(p);
+    EXPECT_FALSE(p.peli.SijoitaKoneenLaiva(3)); // both cruisers lie
+    EXPECT_FALSE(p.peli.SijoitaKoneenLaiva(0));
+    EXPECT_FALSE(p.peli.SijoitaKoneenLaiva(5));
+    EXPECT_EQ(Tilannekuva(p), ennen);
+
+    // No free square: the attempts are bounded.
+    p.peli.PoistaLaivat();
     std::fill(p.peli.KoneenRuudut.begin() + 1, p.peli.KoneenRuudut.end(), Tila::Varattu);
-    const std::string ennen = Tilannekuva(p);
+    ennen = Tilannekuva(p);
     const auto alku = std::chrono::steady_clock::now();
     EXPECT_FALSE(p.peli.SijoitaKoneenLaiva(4));
     EXPECT_FALSE(p.peli.SijoitaKoneenLaiva(1));
     EXPECT_LT(std::chrono::steady_clock::now() - alku, std::chrono::seconds(2));
-    EXPECT_EQ(Tilannekuva(p), ennen);
-}
-
-TEST(KoneenSijoitus, EiPaikkaaTaiVaaraPituusEiMuutaMitaan) {
-    Poyta p;
-    p.peli.PoistaLaivat();
-    ASSERT_TRUE(p.peli.SijoitaKoneenLaiva(3));
-    ASSERT_TRUE(p.peli.SijoitaKoneenLaiva(3));
-    const std::string ennen = Tilannekuva(p);
-    EXPECT_FALSE(p.peli.SijoitaKoneenLaiva(3));
-    EXPECT_FALSE(p.peli.SijoitaKoneenLaiva(0));
-    EXPECT_FALSE(p.peli.SijoitaKoneenLaiva(5));
     EXPECT_EQ(Tilannekuva(p), ennen);
 }
 
@@ -284,7 +258,7 @@ TEST_P(KoneenSuunta, ReunaPakottaaSuunnanMuutenSeArvotaan) {
     ASSERT_TRUE(p.peli.SijoitaKoneenLaiva(a.pituus));
     const Laiva& laiva = *std::find_if(p.peli.KoneenLaivat.begin(), p.peli.KoneenLaivat.end(),
                                        [](const Laiva& l) { return l.Sijoitettu; });
-    EXPECT_EQ(Ruudut(laiva), a.odotettu);
+    EXPECT_EQ(LaivanRuudut(laiva), a.odotettu);
     EXPECT_EQ(p.tk.satunnaiset, (std::deque<double>{0.123}));
 }
 
@@ -318,7 +292,7 @@ TEST(KoneenSijoitus, EsteeseenOsunutYritysEiJataRuutuja) {
     p.tk.satunnaiset = {0.25, 0.45, 0.9, 0.9, 0.25, 0.65, 0.9, 0.9, 0.65, 0.05, 0.1, 0.9};
     ASSERT_TRUE(p.peli.SijoitaKoneenLaiva(3));
     EXPECT_TRUE(p.tk.satunnaiset.empty());
-    EXPECT_EQ(Ruudut(p.peli.KoneenLaivat[1]), (V{61, 71, 81}));
+    EXPECT_EQ(LaivanRuudut(p.peli.KoneenLaivat[1]), (V{61, 71, 81}));
     EXPECT_FALSE(p.peli.KoneenLaivat[2].Sijoitettu);
     EXPECT_EQ(p.peli.KoneenRuudut[25], Tila::Vesi);
     EXPECT_EQ(p.peli.KoneenRuudut[26], Tila::Vesi);

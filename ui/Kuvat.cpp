@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <array>
+#include <initializer_list>
 
 namespace sorvik {
 
@@ -142,6 +143,13 @@ QPixmap piirraRuutu(Kuva kuva, qreal dpr) {
 
 // --- Program icon -------------------------------------------------------------
 
+QPainterPath monikulmio(std::initializer_list<QPointF> kulmat) {
+    QPainterPath polku;
+    polku.addPolygon(QPolygonF(kulmat));
+    polku.closeSubpath();
+    return polku;
+}
+
 // Draws the icon on a 100-unit square scaled to `koko` pixels. Small sizes leave
 // out the details that would only blur.
 QPixmap piirraKuvake(int koko) {
@@ -173,12 +181,7 @@ QPixmap piirraKuvake(int koko) {
     if (yksityiskohdat) {
         p.setBrush(QColor(0x2b, 0x2e, 0x33));
         p.drawRect(QRectF(45.5, 16, 3, 18));
-        QPainterPath viiri;
-        viiri.moveTo(48.5, 16);
-        viiri.lineTo(60, 20);
-        viiri.lineTo(48.5, 24);
-        viiri.closeSubpath();
-        p.fillPath(viiri, QColor(0xf2, 0xc1, 0x2e));
+        p.fillPath(monikulmio({{48.5, 16}, {60, 20}, {48.5, 24}}), QColor(0xf2, 0xc1, 0x2e));
         p.setBrush(QColor(0x1d, 0x3f, 0x66));
         for (int i = 0; i < 3; ++i) {
             p.drawRect(QRectF(40.5 + 5.5 * i, 36, 3.5, 3.5));
@@ -186,21 +189,10 @@ QPixmap piirraKuvake(int koko) {
     }
 
     // Hull on the waterline, with a red boot stripe.
-    QPainterPath runko;
-    runko.moveTo(10, 55);
-    runko.lineTo(90, 55);
-    runko.lineTo(80, 70);
-    runko.lineTo(20, 70);
-    runko.closeSubpath();
-    p.fillPath(runko, QColor(0x3a, 0x3e, 0x45));
+    p.fillPath(monikulmio({{10, 55}, {90, 55}, {80, 70}, {20, 70}}), QColor(0x3a, 0x3e, 0x45));
     if (yksityiskohdat) {
-        QPainterPath raita;
-        raita.moveTo(17.3, 66);
-        raita.lineTo(82.7, 66);
-        raita.lineTo(80, 70);
-        raita.lineTo(20, 70);
-        raita.closeSubpath();
-        p.fillPath(raita, QColor(0xc4, 0x2b, 0x24));
+        p.fillPath(monikulmio({{17.3, 66}, {82.7, 66}, {80, 70}, {20, 70}}),
+                   QColor(0xc4, 0x2b, 0x24));
     }
 
     // Waves below the ship.

@@ -1,5 +1,7 @@
 #include "Viestilaatikko.h"
 
+#include "Tyokalut.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -9,20 +11,20 @@ namespace sorvik {
 int NaytaViesti(QWidget* omistaja, const QString& teksti, const QString& otsikko, int tyyli) {
     const int painikkeet = tyyli & 0x0F;
     const int kuvake = tyyli & 0x70;
-    const bool toinenOletuksena = (tyyli & 0x300) == 256;
+    const bool toinenOletuksena = (tyyli & 0x300) == viesti::ToinenOletuksena;
 
     QMessageBox laatikko(omistaja);
     laatikko.setWindowTitle(otsikko.isEmpty() ? QStringLiteral("Sorvik") : otsikko);
     laatikko.setTextFormat(Qt::PlainText);
     laatikko.setText(teksti);
     switch (kuvake) {
-    case 32:
+    case viesti::Kysymys:
         laatikko.setIcon(QMessageBox::Question);
         break;
-    case 48:
+    case viesti::Huomautus:
         laatikko.setIcon(QMessageBox::Warning);
         break;
-    case 64:
+    case viesti::Tiedoksi:
         laatikko.setIcon(QMessageBox::Information);
         break;
     default:
@@ -30,19 +32,19 @@ int NaytaViesti(QWidget* omistaja, const QString& teksti, const QString& otsikko
         break;
     }
 
-    if (painikkeet == 4) {
+    if (painikkeet == viesti::KyllaEi) {
         QPushButton* kylla = laatikko.addButton(QStringLiteral("Kyllä"), QMessageBox::YesRole);
         QPushButton* ei = laatikko.addButton(QStringLiteral("Ei"), QMessageBox::NoRole);
         laatikko.setDefaultButton(toinenOletuksena ? ei : kylla);
         laatikko.setEscapeButton(ei);
         laatikko.exec();
-        return laatikko.clickedButton() == kylla ? 6 : 7;
+        return laatikko.clickedButton() == kylla ? viesti::VastausKylla : viesti::VastausEi;
     }
     QPushButton* ok = laatikko.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     laatikko.setDefaultButton(ok);
     laatikko.setEscapeButton(ok);
     laatikko.exec();
-    return 1;
+    return viesti::VastausOK;
 }
 
 void NaytaTiimalasi() {

@@ -6,7 +6,6 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -17,11 +16,6 @@ namespace sorvik {
 
 namespace {
 
-// Positions are designed in twips; 15 twips make one logical pixel.
-QRect Twipit(int vasen, int yla, int leveys, int korkeus) {
-    return {vasen / 15, yla / 15, leveys / 15, korkeus / 15};
-}
-
 constexpr int KehyksenVasen = 120;
 constexpr int KehyksenLeveys = 3495;
 constexpr int ValinnanVasen = 240;
@@ -29,19 +23,22 @@ constexpr int ValinnanKorkeus = 255;
 // Room left of a frame's right edge, in pixels.
 constexpr int OikeaReunus = 120 / 15;
 
-QRect ValinnanPaikka(std::size_t indeksi) {
-    const int yla = 360 + 240 * static_cast<int>(indeksi);
-    return Twipit(ValinnanVasen, yla, KehyksenLeveys - ValinnanVasen - 120, ValinnanKorkeus);
-}
-
+// A frame `yla` twips from the top holding the options `nimi(0)`, `nimi(1)`,
+// ... one under another.
 template <typename Valinta, std::size_t N>
-void LuoValinnat(QGroupBox* kehys, const QString& nimi, const std::array<QString, N>& tekstit,
-                 std::array<Valinta*, N>& valinnat) {
+QGroupBox* LuoKehys(QWidget* vanhempi, const QString& kehyksenNimi, const QString& otsikko, int yla,
+                    int korkeus, const QString& nimi, const QString (&tekstit)[N],
+                    std::array<Valinta*, N>& valinnat) {
+    auto* kehys = new QGroupBox(otsikko, vanhempi);
+    kehys->setObjectName(kehyksenNimi);
+    kehys->setGeometry(Twipit(KehyksenVasen, yla, KehyksenLeveys, korkeus));
     for (std::size_t i = 0; i < N; ++i) {
         valinnat[i] = new Valinta(tekstit[i], kehys);
         valinnat[i]->setObjectName(QStringLiteral("%1(%2)").arg(nimi).arg(i));
-        valinnat[i]->setGeometry(ValinnanPaikka(i));
+        valinnat[i]->setGeometry(Twipit(ValinnanVasen, 360 + 240 * static_cast<int>(i),
+                                        KehyksenLeveys - ValinnanVasen - 120, ValinnanKorkeus));
     }
+    return kehys;
 }
 
 std::string Totuus(bool arvo) {
@@ -52,46 +49,31 @@ std::string Totuus(bool arvo) {
 
 frmAsetukset::frmAsetukset(Saannot& saannot, bool peliKaynnissa, std::int16_t voitotPerakkain,
                            QWidget* parent)
-    : QDialog(parent), saannot_(saannot) {
-    setObjectName(QStringLiteral("frmAsetukset"));
-    setWindowTitle(QStringLiteral("Asetukset"));
-    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
-    setModal(true);
+    : Lomake(QStringLiteral("frmAsetukset"), QStringLiteral("Asetukset"), parent),
+      saannot_(saannot) {
+    fraAloitustapa_ =
+        LuoKehys(this, QStringLiteral("fraAloitustapa"), QStringLiteral("Pelin aloitustapa"), 120,
+                 1335, QStringLiteral("optAloitustapa"),
+                 {QStringLiteral("&Vuoroaloitus"), QStringLiteral("&Aloittaja arvotaan"),
+                  QStringLiteral("&Edellisen pelin voittanut aloittaa")},
+                 optAloitustapa_);
+    fraLaivojenSijainti_ =
+        LuoKehys(this, QStringLiteral("fraLaivojenSijainti"), QStringLiteral("Laivojen sijainti"),
+                 1560, 1095, QStringLiteral("chkSijainti"),
+                 {QStringLiteral("Laivojen &kulmat saavat koskettaa"),
+                  QStringLiteral("Laiva saa sijaita &ruudukon reunassa")},
+                 chkSijainti_);
+    fraLaivojenUppoaminen_ =
+        LuoKehys(this, QStringLiteral("fraLaivojenUppoaminen"),
+                 QStringLiteral("Laivojen uppoaminen"), 2760, 1095, QStringLiteral("optUppoaminen"),
+                 {QStringLiteral("&Näytetään animaationa"),
+                  QStringLiteral("&Uppoamisanimaatiota ei näytetä")},
+                 optUppoaminen_);
 
-    fraAloitustapa_ = new QGroupBox(QStringLiteral("Pelin aloitustapa"), this);
-    fraAloitustapa_->setObjectName(QStringLiteral("fraAloitustapa"));
-    fraAloitustapa_->setGeometry(Twipit(KehyksenVasen, 120, KehyksenLeveys, 1335));
-    LuoValinnat(fraAloitustapa_, QStringLiteral("optAloitustapa"),
-                std::array<QString, 3>{QStringLiteral("&Vuoroaloitus"),
-                                       QStringLiteral("&Aloittaja arvotaan"),
-                                       QStringLiteral("&Edellisen pelin voittanut aloittaa")},
-                optAloitustapa_);
-
-    fraLaivojenSijainti_ = new QGroupBox(QStringLiteral("Laivojen sijainti"), this);
-    fraLaivojenSijainti_->setObjectName(QStringLiteral("fraLaivojenSijainti"));
-    fraLaivojenSijainti_->setGeometry(Twipit(KehyksenVasen, 1560, KehyksenLeveys, 1095));
-    LuoValinnat(fraLaivojenSijainti_, QStringLiteral("chkSijainti"),
-                std::array<QString, 2>{QStringLiteral("Laivojen &kulmat saavat koskettaa"),
-                                       QStringLiteral("Laiva saa sijaita &ruudukon reunassa")},
-                chkSijainti_);
-
-    fraLaivojenUppoaminen_ = new QGroupBox(QStringLiteral("Laivojen uppoaminen"), this);
-    fraLaivojenUppoaminen_->setObjectName(QStringLiteral("fraLaivojenUppoaminen"));
-    fraLaivojenUppoaminen_->setGeometry(Twipit(KehyksenVasen, 2760, KehyksenLeveys, 1095));
-    LuoValinnat(fraLaivojenUppoaminen_, QStringLiteral("optUppoaminen"),
-                std::array<QString, 2>{QStringLiteral("&Näytetään animaationa"),
-                                       QStringLiteral("&Uppoamisanimaatiota ei näytetä")},
-                optUppoaminen_);
-
-    const std::array<QString, 2> tekstit{QStringLiteral("OK"), QStringLiteral("Peruuta")};
-    for (int i = 0; i < 2; ++i) {
-        auto* painike = new QPushButton(tekstit[static_cast<std::size_t>(i)], this);
-        painike->setObjectName(QStringLiteral("cmdPainike(%1)").arg(i));
-        painike->setGeometry(Twipit(3840, 120 + 480 * i, 1215, 375));
-        connect(painike, &QPushButton::clicked, this, [this, i] { cmdPainike_Click(i); });
-        cmdPainike_[static_cast<std::size_t>(i)] = painike;
-    }
-    cmdPainike_[0]->setDefault(true);
+    cmdPainike_ = LuoPainikkeet(QStringLiteral("OK"), QStringLiteral("Peruuta"), 3840,
+                                [this](int i) { cmdPainike_Click(i); });
+    // Peruuta is the cancel button: Esc presses it.
+    AsetaPeruutus(cmdPainike_[1]);
 
     // The captions are designed for a small font; with a larger one the frames
     // widen and the buttons move right rather than cut the captions short.
@@ -138,21 +120,6 @@ frmAsetukset::frmAsetukset(Saannot& saannot, bool peliKaynnissa, std::int16_t vo
     cmdPainike_[0]->setFocus();
 }
 
-void frmAsetukset::showEvent(QShowEvent* tapahtuma) {
-    QDialog::showEvent(tapahtuma);
-    // Form_Activate: the opener showed the hourglass.
-    NaytaOletusosoitin();
-}
-
-void frmAsetukset::keyPressEvent(QKeyEvent* tapahtuma) {
-    // Peruuta is the cancel button: Esc presses it.
-    if (tapahtuma->key() == Qt::Key_Escape && tapahtuma->modifiers() == Qt::NoModifier) {
-        cmdPainike_[1]->click();
-        return;
-    }
-    QDialog::keyPressEvent(tapahtuma);
-}
-
 void frmAsetukset::cmdPainike_Click(int indeksi) {
     NaytaTiimalasi();
     if (indeksi == 0) {
@@ -170,16 +137,14 @@ void frmAsetukset::cmdPainike_Click(int indeksi) {
             saannot_.NaytetaanLaivojenUppoaminen = false;
         }
 
-        // Every value is passed as text: a bare literal would pick the flag
-        // overload.
-        KirjoitaArvo(HKEY_CURRENT_USER, OhjelmanAvainKirjoitus, "PelinAloitustapa", 1,
-                     saannot_.PelinAloitustapa);
-        KirjoitaArvo(HKEY_CURRENT_USER, OhjelmanAvainKirjoitus, "LaivojenKulmatSaavatKoskettaa", 1,
-                     Totuus(saannot_.LaivojenKulmatSaavatKoskettaa));
-        KirjoitaArvo(HKEY_CURRENT_USER, OhjelmanAvainKirjoitus, "LaivaSaaSijaitaReunassa", 1,
-                     Totuus(saannot_.LaivaSaaSijaitaReunassa));
-        KirjoitaArvo(HKEY_CURRENT_USER, OhjelmanAvainKirjoitus, "NaytetaanLaivojenUppoaminen", 1,
-                     Totuus(saannot_.NaytetaanLaivojenUppoaminen));
+        // Every value is stored as text.
+        const auto tallenna = [](const char* nimi, const std::string& arvo) {
+            KirjoitaArvo(HKEY_CURRENT_USER, OhjelmanAvainKirjoitus, nimi, 1, arvo);
+        };
+        tallenna("PelinAloitustapa", saannot_.PelinAloitustapa);
+        tallenna("LaivojenKulmatSaavatKoskettaa", Totuus(saannot_.LaivojenKulmatSaavatKoskettaa));
+        tallenna("LaivaSaaSijaitaReunassa", Totuus(saannot_.LaivaSaaSijaitaReunassa));
+        tallenna("NaytetaanLaivojenUppoaminen", Totuus(saannot_.NaytetaanLaivojenUppoaminen));
         accept();
     } else {
         reject();

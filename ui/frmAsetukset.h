@@ -2,7 +2,7 @@
 // The settings dialog: how a game's opening turn is decided, where ships may
 // lie, and whether sinking is animated.
 
-#include <QDialog>
+#include "Lomake.h"
 
 #include <array>
 #include <cstdint>
@@ -23,7 +23,7 @@ struct Saannot;
 // OK writes the settings back to `saannot` and stores them; Peruuta, Esc and
 // the window frame change nothing. The ship-position rules are locked while a
 // game is running or the player has a winning streak.
-class frmAsetukset : public QDialog {
+class frmAsetukset : public Lomake {
     Q_OBJECT
 
 public:
@@ -33,10 +33,6 @@ public:
     // The text stored for each start option, by option index.
     static constexpr std::array<const char*, 3> AloitustavanTekstit{
         "Vuoroaloitus", "Aloittaja arvotaan", "Edellisen pelin voittanut"};
-
-protected:
-    void showEvent(QShowEvent* tapahtuma) override;
-    void keyPressEvent(QKeyEvent* tapahtuma) override;
 
 private:
     void cmdPainike_Click(int indeksi);

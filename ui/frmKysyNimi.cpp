@@ -5,7 +5,6 @@
 #include "koodisivu.h"
 
 #include <QCoreApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,11 +14,6 @@
 namespace sorvik {
 
 namespace {
-
-// Positions are designed in twips; 15 twips make one logical pixel.
-QRect Twipit(int vasen, int yla, int leveys, int korkeus) {
-    return {vasen / 15, yla / 15, leveys / 15, korkeus / 15};
-}
 
 QString Onnittelu(std::int16_t voitot) {
     const QString alku = voitot == 1 ? QStringLiteral("Voitit 1 pelin peräkkäin")
@@ -48,12 +42,8 @@ QValidator::State NimenTarkistin::validate(QString& syote, int& /*kohta*/) const
 }
 
 frmKysyNimi::frmKysyNimi(ParhaatTulokset& lista, std::int16_t& voitotPerakkain, QWidget* parent)
-    : QDialog(parent), lista_(lista), voitotPerakkain_(voitotPerakkain) {
-    setObjectName(QStringLiteral("frmKysyNimi"));
-    setWindowTitle(QStringLiteral("Onneksi olkoon!"));
-    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
-    setModal(true);
-
+    : Lomake(QStringLiteral("frmKysyNimi"), QStringLiteral("Onneksi olkoon!"), parent),
+      lista_(lista), voitotPerakkain_(voitotPerakkain) {
     lblTeksti_ = new QLabel(this);
     lblTeksti_->setObjectName(QStringLiteral("lblTeksti"));
     lblTeksti_->setTextFormat(Qt::PlainText);
@@ -65,15 +55,11 @@ frmKysyNimi::frmKysyNimi(ParhaatTulokset& lista, std::int16_t& voitotPerakkain, 
     txtNimi_->setMaxLength(NimenTarkistin::EnimmaisPituus);
     txtNimi_->setValidator(new NimenTarkistin(txtNimi_));
 
-    const std::array<QString, 2> tekstit{QStringLiteral("OK"), QStringLiteral("Peruuta")};
-    for (int i = 0; i < 2; ++i) {
-        auto* painike = new QPushButton(tekstit[static_cast<std::size_t>(i)], this);
-        painike->setObjectName(QStringLiteral("cmdPainike(%1)").arg(i));
-        painike->setGeometry(Twipit(3840, 120 + 480 * i, 1215, 375));
-        connect(painike, &QPushButton::clicked, this, [this, i] { cmdPainike_Click(i); });
-        cmdPainike_[static_cast<std::size_t>(i)] = painike;
-    }
-    cmdPainike_[0]->setDefault(true);
+    cmdPainike_ = LuoPainikkeet(QStringLiteral("OK"), QStringLiteral("Peruuta"), 3840,
+                                [this](int i) { cmdPainike_Click(i); });
+    // Peruuta is the cancel button: Esc presses it. Closing by the window frame
+    // goes through reject() and leaves everything as it was.
+    AsetaPeruutus(cmdPainike_[1]);
     connect(txtNimi_, &QLineEdit::textChanged, this, [this] { txtNimi_Change(); });
 
     // Form_Load
@@ -101,22 +87,11 @@ void frmKysyNimi::txtNimi_Change() {
     cmdPainike_[0]->setEnabled(!txtNimi_->text().isEmpty());
 }
 
-void frmKysyNimi::showEvent(QShowEvent* tapahtuma) {
-    QDialog::showEvent(tapahtuma);
+void frmKysyNimi::Form_Activate() {
     // The game may end while the main window is disabled for the computer's
     // turn; a disabled owner would leave this window without input, and its
     // buttons are what enable the main window again.
     setEnabled(true);
-}
-
-void frmKysyNimi::keyPressEvent(QKeyEvent* tapahtuma) {
-    // Peruuta is the cancel button: Esc presses it. Closing by the window frame
-    // goes through reject() and leaves everything as it was.
-    if (tapahtuma->key() == Qt::Key_Escape && tapahtuma->modifiers() == Qt::NoModifier) {
-        cmdPainike_[1]->click();
-        return;
-    }
-    QDialog::keyPressEvent(tapahtuma);
 }
 
 void frmKysyNimi::cmdPainike_Click(int indeksi) {

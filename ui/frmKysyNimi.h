@@ -2,7 +2,8 @@
 // The name dialog: congratulates a player whose streak reaches the high-score
 // list and asks for the name to enter.
 
-#include <QDialog>
+#include "Lomake.h"
+
 #include <QValidator>
 
 #include <array>
@@ -37,17 +38,14 @@ public:
 // OK enters the name with the streak and sets the streak to 0; Peruuta (also
 // Esc) sets the streak to 0 and stores nothing. Closing the window by its frame
 // stores nothing and leaves the streak as it was.
-class frmKysyNimi : public QDialog {
+class frmKysyNimi : public Lomake {
     Q_OBJECT
 
 public:
     frmKysyNimi(ParhaatTulokset& lista, std::int16_t& voitotPerakkain, QWidget* parent = nullptr);
 
-protected:
-    void showEvent(QShowEvent* tapahtuma) override;
-    void keyPressEvent(QKeyEvent* tapahtuma) override;
-
 private:
+    void Form_Activate() override;
     void cmdPainike_Click(int indeksi);
     void txtNimi_Change();
 

@@ -2,7 +2,7 @@
 // The high-score dialog: shows the ten longest winning streaks and lets the
 // player clear the list.
 
-#include <QDialog>
+#include "Lomake.h"
 
 #include <array>
 
@@ -16,15 +16,11 @@ class ParhaatTulokset;
 
 // Controls by objectName: "frParhaat", "lblSija(i)", "lblNimi(i)", "lblTulos(i)"
 // for i = 0..9, "cmdPainike(0)" (OK) and "cmdPainike(1)" (Tyhjennä).
-class frmParhaatTulokset : public QDialog {
+class frmParhaatTulokset : public Lomake {
     Q_OBJECT
 
 public:
     frmParhaatTulokset(ParhaatTulokset& lista, QWidget* parent = nullptr);
-
-protected:
-    void showEvent(QShowEvent* tapahtuma) override;
-    void keyPressEvent(QKeyEvent* tapahtuma) override;
 
 private:
     void cmdPainike_Click(int indeksi);

@@ -26,7 +26,9 @@
 #include <QTime>
 
 #include <cmath>
+#include <initializer_list>
 #include <random>
+#include <utility>
 
 namespace sorvik {
 
@@ -52,8 +54,13 @@ std::uint64_t Alkusiemen() {
     return (static_cast<std::uint64_t>(laite()) << 32) ^ laite();
 }
 
-QString Www(const char* polku) {
-    return QStringLiteral("http://") + QStringLiteral(SORVIK_WWW) + QString::fromLatin1(polku);
+// Shows a dialog and waits until it closes; the hourglass shows while it is
+// being built.
+template <typename Dialogi, typename... Arvot> void NaytaDialogi(Arvot&&... arvot) {
+    NaytaTiimalasi();
+    Dialogi ikkuna(std::forward<Arvot>(arvot)...);
+    ikkuna.exec();
+    NaytaOletusosoitin();
 }
 
 } // namespace
@@ -95,42 +102,44 @@ frmSorvik::~frmSorvik() {
 void frmSorvik::rakennaValikot() {
     QMenuBar* palkki = menuBar();
     const auto lisaa = [this](QMenu* valikko, const char* nimi, const QString& teksti,
-                              void (frmSorvik::*kasittelija)()) {
+                              auto kasittelija) {
         QAction* toiminto = valikko->addAction(teksti);
         toiminto->setObjectName(QString::fromLatin1(nimi));
         connect(toiminto, &QAction::triggered, this, kasittelija);
         return toiminto;
     };
+    // A toggle's handler sets the check mark itself, so the one Qt has already
+    // set when the click arrives is undone first.
+    const auto lisaaValinta = [this](QMenu* valikko, const char* nimi, const QString& teksti,
+                                     auto kasittelija) {
+        QAction* toiminto = valikko->addAction(teksti);
+        toiminto->setObjectName(QString::fromLatin1(nimi));
+        toiminto->setCheckable(true);
+        connect(toiminto, &QAction::triggered, this, [toiminto, kasittelija] {
+            toiminto->setChecked(!toiminto->isChecked());
+            kasittelija();
+        });
+        return toiminto;
+    };
 
     QMenu* tiedosto = palkki->addMenu(QStringLiteral("&Tiedosto"));
     tiedosto->setObjectName(QStringLiteral("mnuTiedosto"));
-    mUusiPeli_ = tiedosto->addAction(QStringLiteral("&Uusi peli    "));
-    mUusiPeli_->setObjectName(QStringLiteral("mUusiPeli"));
+    mUusiPeli_ = lisaa(tiedosto, "mUusiPeli", QStringLiteral("&Uusi peli    "),
+                       [this] { peli_.mUusiPeli_Click(); });
     mUusiPeli_->setShortcut(QKeySequence(Qt::Key_F2));
-    connect(mUusiPeli_, &QAction::triggered, this, [this] { peli_.mUusiPeli_Click(); });
     tiedosto->addSeparator()->setObjectName(QStringLiteral("vTiedosto"));
-    mLopeta_ = tiedosto->addAction(QStringLiteral("&Lopeta"));
-    mLopeta_->setObjectName(QStringLiteral("mLopeta"));
-    connect(mLopeta_, &QAction::triggered, this, [this] { peli_.mLopeta_Click(); });
+    mLopeta_ =
+        lisaa(tiedosto, "mLopeta", QStringLiteral("&Lopeta"), [this] { peli_.mLopeta_Click(); });
 
     QMenu* nayta = palkki->addMenu(QStringLiteral("&Näytä"));
     nayta->setObjectName(QStringLiteral("mnuNayta"));
-    // The handlers of the two toggles set the check marks themselves.
-    mNaytaPainikkeet_ = nayta->addAction(QStringLiteral("&Ikkunan alalaidan painikkeet    "));
-    mNaytaPainikkeet_->setObjectName(QStringLiteral("mNaytaPainikkeet"));
-    mNaytaPainikkeet_->setCheckable(true);
-    connect(mNaytaPainikkeet_, &QAction::triggered, this, [this] {
-        mNaytaPainikkeet_->setChecked(!mNaytaPainikkeet_->isChecked());
-        mNaytaPainikkeet_Click();
-    });
+    mNaytaPainikkeet_ =
+        lisaaValinta(nayta, "mNaytaPainikkeet", QStringLiteral("&Ikkunan alalaidan painikkeet    "),
+                     [this] { mNaytaPainikkeet_Click(); });
     mNaytaMahdottomatLaivaruudut_ =
-        nayta->addAction(QStringLiteral("&Epäkelvot ruudut laivoja sijoiteltaessa"));
-    mNaytaMahdottomatLaivaruudut_->setObjectName(QStringLiteral("mNaytaMahdottomatLaivaruudut"));
-    mNaytaMahdottomatLaivaruudut_->setCheckable(true);
-    connect(mNaytaMahdottomatLaivaruudut_, &QAction::triggered, this, [this] {
-        mNaytaMahdottomatLaivaruudut_->setChecked(!mNaytaMahdottomatLaivaruudut_->isChecked());
-        peli_.mNaytaMahdottomatLaivaruudut_Click();
-    });
+        lisaaValinta(nayta, "mNaytaMahdottomatLaivaruudut",
+                     QStringLiteral("&Epäkelvot ruudut laivoja sijoiteltaessa"),
+                     [this] { peli_.mNaytaMahdottomatLaivaruudut_Click(); });
     nayta->addSeparator()->setObjectName(QStringLiteral("vNayta"));
     mNaytaParhaatTulokset_ =
         lisaa(nayta, "mNaytaParhaatTulokset", QStringLiteral("&Parhaat tulokset..."),
@@ -215,8 +224,7 @@ void frmSorvik::asetaKorkeus(bool painikkeet) {
     const int korkeus = KorkeusPainikkein - (painikkeet ? 0 : AlalaidanKorkeus);
     centralWidget()->setFixedSize(Leveys, korkeus);
     for (QWidget* alalaita :
-         {static_cast<QWidget*>(fraOhje_), static_cast<QWidget*>(cmdPainike_[0]),
-          static_cast<QWidget*>(cmdPainike_[1])}) {
+         std::initializer_list<QWidget*>{fraOhje_, cmdPainike_[0], cmdPainike_[1]}) {
         alalaita->setVisible(painikkeet);
     }
     setFixedSize(Leveys, menuBar()->sizeHint().height() + korkeus);
@@ -256,24 +264,15 @@ void frmSorvik::mNaytaPainikkeet_Click() {
 }
 
 void frmSorvik::mNaytaParhaatTulokset_Click() {
-    NaytaTiimalasi();
-    frmParhaatTulokset ikkuna(lista_, this);
-    ikkuna.exec();
-    NaytaOletusosoitin();
+    NaytaDialogi<frmParhaatTulokset>(lista_, this);
 }
 
 void frmSorvik::mNaytaAsetukset_Click() {
-    NaytaTiimalasi();
-    frmAsetukset ikkuna(peli_.saannot, peli_.PeliKaynnissa, peli_.VoitotPerakkain, this);
-    ikkuna.exec();
-    NaytaOletusosoitin();
+    NaytaDialogi<frmAsetukset>(peli_.saannot, peli_.PeliKaynnissa, peli_.VoitotPerakkain, this);
 }
 
 void frmSorvik::mTietojaOhjelmasta_Click() {
-    NaytaTiimalasi();
-    frmTietoja ikkuna(ymparisto_.avaa, this);
-    ikkuna.exec();
-    NaytaOletusosoitin();
+    NaytaDialogi<frmTietoja>(ymparisto_.avaa, this);
 }
 
 void frmSorvik::avaaKohde(const QUrl& kohde) {
@@ -287,15 +286,16 @@ void frmSorvik::mReadmeOhje_Click() {
 }
 
 void frmSorvik::mOhjelmapaivitykset_Click() {
-    avaaKohde(QUrl(Www("/software/index.shtml?sorvik11")));
+    avaaKohde(frmTietoja::VerkkosivunOsoite());
 }
 
 void frmSorvik::mPalautettaOhjelmasta_Click() {
-    avaaKohde(QUrl(Www("/software/forum.cgi?toiminto=uusi_aihe&kategoria=sorvik")));
+    avaaKohde(QUrl(QStringLiteral("http://" SORVIK_WWW
+                                  "/software/forum.cgi?toiminto=uusi_aihe&kategoria=sorvik")));
 }
 
 void frmSorvik::mVirheilmoitukset_Click() {
-    avaaKohde(QUrl(QStringLiteral("mailto:") + QStringLiteral(SORVIK_VIRHE_EMAIL)));
+    avaaKohde(QUrl(QStringLiteral("mailto:" SORVIK_VIRHE_EMAIL)));
 }
 
 // --- Closing -------------------------------------------------------------------

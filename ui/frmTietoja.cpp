@@ -1,15 +1,8 @@
 #include "frmTietoja.h"
 
+#include "Kuvat.h"
 #include "Viestilaatikko.h"
 
-#if __has_include("Kuvat.h")
-#include "Kuvat.h"
-#define SORVIK_OHJELMAN_KUVAKE 1
-#endif
-
-#include <QApplication>
-#include <QIcon>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -20,22 +13,9 @@ namespace sorvik {
 
 namespace {
 
-// Positions are designed in twips; 15 twips make one logical pixel.
-QRect Twipit(int vasen, int yla, int leveys, int korkeus) {
-    return {vasen / 15, yla / 15, leveys / 15, korkeus / 15};
-}
-
 constexpr int DialoginLeveys = 3000 + 1215 + 120;
 constexpr int TekstinVasen = 1080;
 constexpr int TekstinLeveys = DialoginLeveys - TekstinVasen - 120;
-
-QIcon Kuvake() {
-#ifdef SORVIK_OHJELMAN_KUVAKE
-    return OhjelmanKuvake();
-#else
-    return QApplication::windowIcon();
-#endif
-}
 
 } // namespace
 
@@ -48,25 +28,17 @@ QUrl frmTietoja::TukiosoitteenOsoite() {
 }
 
 frmTietoja::frmTietoja(std::function<void(const QUrl&)> avaa, QWidget* parent)
-    : QDialog(parent), avaa_(std::move(avaa)) {
-    setObjectName(QStringLiteral("frmTietoja"));
-    setWindowTitle(QStringLiteral("Tietoja ohjelmasta"));
-    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
-    setModal(true);
-
+    : Lomake(QStringLiteral("frmTietoja"), QStringLiteral("Tietoja ohjelmasta"), parent),
+      avaa_(std::move(avaa)) {
     const auto uusiTeksti = [this](const char* nimi, const QString& teksti, int yla) {
-        auto* nimio = new QLabel(this);
-        nimio->setObjectName(QString::fromLatin1(nimi));
-        nimio->setTextFormat(Qt::PlainText);
-        nimio->setText(teksti);
-        nimio->setGeometry(Twipit(TekstinVasen, yla, TekstinLeveys, 255));
-        return nimio;
+        return UusiTeksti(this, QString::fromLatin1(nimi), teksti,
+                          Twipit(TekstinVasen, yla, TekstinLeveys, 255));
     };
 
     picOhjelmanKuvake_ = new QLabel(this);
     picOhjelmanKuvake_->setObjectName(QStringLiteral("picOhjelmanKuvake"));
     picOhjelmanKuvake_->setGeometry(Twipit(240, 360, 480, 480));
-    picOhjelmanKuvake_->setPixmap(Kuvake().pixmap(picOhjelmanKuvake_->size()));
+    picOhjelmanKuvake_->setPixmap(OhjelmanKuvake().pixmap(picOhjelmanKuvake_->size()));
 
     lblOhjelmanNimi_ = uusiTeksti("lblOhjelmanNimi", QStringLiteral("Sorvik"), 360);
     QFont lihavoitu = lblOhjelmanNimi_->font();
@@ -92,23 +64,10 @@ frmTietoja::frmTietoja(std::function<void(const QUrl&)> avaa, QWidget* parent)
     cmdOK_->setDefault(true);
     cmdOK_->setFocus();
     connect(cmdOK_, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
+    // OK is also the cancel button: Esc presses it.
+    AsetaPeruutus(cmdOK_);
 
     setFixedSize(Twipit(0, 0, DialoginLeveys, 2040 + 375 + 120).size());
-}
-
-void frmTietoja::showEvent(QShowEvent* tapahtuma) {
-    QDialog::showEvent(tapahtuma);
-    // Form_Activate: the opener showed the hourglass.
-    NaytaOletusosoitin();
-}
-
-void frmTietoja::keyPressEvent(QKeyEvent* tapahtuma) {
-    // OK is also the cancel button: Esc presses it.
-    if (tapahtuma->key() == Qt::Key_Escape && tapahtuma->modifiers() == Qt::NoModifier) {
-        cmdOK_->click();
-        return;
-    }
-    QDialog::keyPressEvent(tapahtuma);
 }
 
 bool frmTietoja::eventFilter(QObject* kohde, QEvent* tapahtuma) {

@@ -2,7 +2,8 @@
 // The About dialog: the program's name, icon and version, and two clickable
 // links to the web page and the support address.
 
-#include <QDialog>
+#include "Lomake.h"
+
 #include <QUrl>
 
 #include <functional>
@@ -17,7 +18,7 @@ namespace sorvik {
 //
 // `avaa` opens a link target with the user's default program; the program
 // passes QDesktopServices::openUrl.
-class frmTietoja : public QDialog {
+class frmTietoja : public Lomake {
     Q_OBJECT
 
 public:
@@ -28,8 +29,6 @@ public:
     [[nodiscard]] static QUrl TukiosoitteenOsoite();
 
 protected:
-    void showEvent(QShowEvent* tapahtuma) override;
-    void keyPressEvent(QKeyEvent* tapahtuma) override;
     bool eventFilter(QObject* kohde, QEvent* tapahtuma) override;
 
 private:

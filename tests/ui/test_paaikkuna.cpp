@@ -4,7 +4,6 @@
 
 #include "test_paaikkuna_apu.h"
 
-#include "Viestilaatikko.h"
 #include "frmTietoja.h"
 
 #include <QGroupBox>
@@ -15,22 +14,21 @@ using namespace testi;
 
 namespace {
 
-std::string Lue(const char* nimi) {
-    return LueArvo(HKEY_CURRENT_USER, OhjelmanAvain, nimi);
-}
-
 void Kirjoita(const char* nimi, const std::string& arvo) {
     KirjoitaArvo(HKEY_CURRENT_USER, OhjelmanAvainKirjoitus, nimi, 1, arvo);
 }
 
-bool AlalaitaNakyy(const frmSorvik& w) {
-    return w.findChild<QGroupBox*>(QStringLiteral("fraOhje"))->isVisible() &&
-           w.cmdPainike(0)->isVisible() && w.cmdPainike(1)->isVisible();
+// How many of the bottom strip's frame and two buttons are visible.
+int AlalaidassaNakyvia(const frmSorvik& w) {
+    return static_cast<int>(w.findChild<QGroupBox*>(QStringLiteral("fraOhje"))->isVisible()) +
+           static_cast<int>(w.cmdPainike(0)->isVisible()) +
+           static_cast<int>(w.cmdPainike(1)->isVisible());
 }
 
-bool AlalaitaPiilossa(const frmSorvik& w) {
-    return !w.findChild<QGroupBox*>(QStringLiteral("fraOhje"))->isVisible() &&
-           !w.cmdPainike(0)->isVisible() && !w.cmdPainike(1)->isVisible();
+// How many of the two buttons take clicks.
+int PainikkeitaKaytossa(const frmSorvik& w) {
+    return static_cast<int>(w.cmdPainike(0)->isEnabled()) +
+           static_cast<int>(w.cmdPainike(1)->isEnabled());
 }
 
 // The player's grid as it stands: states and pictures.
@@ -62,14 +60,8 @@ bool PelaajanLautaTyhja(frmSorvik& w) {
 class TestPaaikkuna : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<OmaKoti> koti_;
-
 private slots:
-    void init() {
-        koti_ = std::make_unique<OmaKoti>();
-        NaytaOletusosoitin();
-    }
-    void cleanup() { koti_.reset(); }
+    void init() { AlustaTesti(); }
 
     // --- Placement ----------------------------------------------------------
 
@@ -214,33 +206,34 @@ private slots:
 
     // --- Quitting -----------------------------------------------------------
 
-    void lopeta_painikeValikkoJaSulkemisruutuKysyvat() {
+    void lopeta_kysyyEnnenKuinLopettaa_data() {
+        QTest::addColumn<Lopetus>("tapa");
+        QTest::newRow("painike") << Lopetus::Painike;
+        QTest::newRow("valikko") << Lopetus::Valikko;
+        QTest::newRow("sulkemisruutu") << Lopetus::Sulkemisruutu;
+    }
+
+    void lopeta_kysyyEnnenKuinLopettaa() {
+        QFETCH(Lopetus, tapa);
         Ikkuna ik;
         frmSorvik& w = *ik;
         Napsauta(w.imgPelaaja(), 61, Qt::RightButton);
         const Lauta ennen = PelaajanLauta(w);
 
-        {
-            Vastaaja vastaaja({}, QStringLiteral("Ei"));
-            w.cmdPainike(1)->click();
-            Toiminto(w, "mLopeta")->trigger();
-            QVERIFY(!w.close());
-            QCOMPARE(vastaaja.nahdyt.size(), 3U);
-            for (const Nahty& n : vastaaja.nahdyt) {
-                QCOMPARE(n.otsikko, QStringLiteral("Lopeta"));
-                QCOMPARE(n.teksti,
-                         QStringLiteral("Haluatko varmasti lopettaa Sorvik-ohjelman käytön?"));
-                QCOMPARE(n.kuvake, QMessageBox::Question);
-                QCOMPARE(n.oletus, QStringLiteral("Ei"));
-            }
-        }
+        Vastaaja vastaaja({QStringLiteral("Ei"), QStringLiteral("Kyllä")});
+        PyydaLopetusta(w, tapa);
+        QCOMPARE(vastaaja.nahdyt.size(), 1U);
+        QCOMPARE(vastaaja.nahdyt[0].otsikko, QStringLiteral("Lopeta"));
+        QCOMPARE(vastaaja.nahdyt[0].teksti,
+                 QStringLiteral("Haluatko varmasti lopettaa Sorvik-ohjelman käytön?"));
+        QCOMPARE(vastaaja.nahdyt[0].kuvake, QMessageBox::Question);
+        QCOMPARE(vastaaja.nahdyt[0].oletus, QStringLiteral("Ei"));
         QVERIFY(w.isVisible());
         QVERIFY(w.tmrAjastin().isActive());
         QVERIFY(PelaajanLauta(w) == ennen);
 
-        Vastaaja vastaaja({}, QStringLiteral("Kyllä"));
-        Toiminto(w, "mLopeta")->trigger();
-        QCOMPARE(vastaaja.otsikot(), QStringList{QStringLiteral("Lopeta")});
+        PyydaLopetusta(w, tapa);
+        QCOMPARE(vastaaja.otsikot(), QStringList(2, QStringLiteral("Lopeta")));
         QVERIFY(!w.isVisible());
         QVERIFY(!w.tmrAjastin().isActive());
 
@@ -251,19 +244,9 @@ private slots:
         Toiminto(w, "mLopeta")->trigger();
         Napsauta(w.imgPelaaja(), 8);
         QTest::qWait(30);
-        QCOMPARE(vastaaja.nahdyt.size(), 1U);
+        QCOMPARE(vastaaja.nahdyt.size(), 2U);
         QVERIFY(PelaajanLauta(w) == ennen);
         QVERIFY(!w.isVisible());
-    }
-
-    void lopeta_sulkemisruutuKyllaSulkeeKysyenKerran() {
-        Ikkuna ik;
-        frmSorvik& w = *ik;
-        Vastaaja vastaaja({}, QStringLiteral("Kyllä"));
-        QVERIFY(w.close());
-        QCOMPARE(vastaaja.otsikot(), QStringList{QStringLiteral("Lopeta")});
-        QVERIFY(!w.isVisible());
-        QVERIFY(!w.tmrAjastin().isActive());
     }
 
     void lopeta_kaynnissaOlevaPutkiTarjotaanListalle() {
@@ -294,57 +277,39 @@ private slots:
         QCOMPARE(w.tmrAjastin().interval(), 10);
         QVERIFY(w.tmrAjastin().isActive());
 
-        struct Valikko {
-            const char* nimi;
-            QString otsikko;
-            std::vector<std::pair<const char*, QString>> rivit; // "-": separator
-        };
-        const QString viiva = QStringLiteral("-");
-        const std::vector<Valikko> valikot{
-            {"mnuTiedosto",
-             QStringLiteral("&Tiedosto"),
-             {{"mUusiPeli", QStringLiteral("&Uusi peli    ")},
-              {"vTiedosto", viiva},
-              {"mLopeta", QStringLiteral("&Lopeta")}}},
-            {"mnuNayta",
-             QStringLiteral("&Näytä"),
-             {{"mNaytaPainikkeet", QStringLiteral("&Ikkunan alalaidan painikkeet    ")},
-              {"mNaytaMahdottomatLaivaruudut",
-               QStringLiteral("&Epäkelvot ruudut laivoja sijoiteltaessa")},
-              {"vNayta", viiva},
-              {"mNaytaParhaatTulokset", QStringLiteral("&Parhaat tulokset...")},
-              {"mNaytaAsetukset", QStringLiteral("&Asetukset...")}}},
-            {"mnuOhje",
-             QStringLiteral("&Ohje"),
-             {{"mReadmeOhje", QStringLiteral("&Readme-ohje")},
-              {"vOhje", viiva},
-              {"mOhjelmapaivitykset", QStringLiteral("Ohjelma&päivitykset...")},
-              {"mPalautettaOhjelmasta", QStringLiteral("P&alautetta ohjelmasta...    ")},
-              {"mVirheilmoitukset", QStringLiteral("&Virheilmoitukset...")},
-              {"vOhje2", viiva},
-              {"mTietojaOhjelmasta", QStringLiteral("&Tietoja ohjelmasta...")}}},
-        };
-
-        const QList<QAction*> palkki = w.menuBar()->actions();
-        QCOMPARE(palkki.size(), 3);
-        for (std::size_t v = 0; v < valikot.size(); ++v) {
-            const Valikko& odotettu = valikot[v];
-            auto* valikko = w.findChild<QMenu*>(QString::fromLatin1(odotettu.nimi));
-            QVERIFY2(valikko != nullptr, odotettu.nimi);
-            QCOMPARE(palkki[static_cast<qsizetype>(v)]->menu(), valikko);
-            QCOMPARE(valikko->title(), odotettu.otsikko);
-            const QList<QAction*> rivit = valikko->actions();
-            QCOMPARE(static_cast<std::size_t>(rivit.size()), odotettu.rivit.size());
-            for (std::size_t r = 0; r < odotettu.rivit.size(); ++r) {
-                const auto& [nimi, otsikko] = odotettu.rivit[r];
-                QAction* rivi = rivit[static_cast<qsizetype>(r)];
-                QCOMPARE(rivi->objectName(), QString::fromLatin1(nimi));
-                QCOMPARE(rivi->isSeparator(), otsikko == viiva);
-                if (otsikko != viiva) {
-                    QCOMPARE(rivi->text(), otsikko);
-                }
+        // The menu bar menu by menu: name and caption, then the entries ("-" for
+        // a separator).
+        QStringList valikot;
+        for (const QAction* otsikko : w.menuBar()->actions()) {
+            const QMenu* valikko = otsikko->menu();
+            QVERIFY(valikko != nullptr);
+            valikot << valikko->objectName() + ": " + valikko->title();
+            for (const QAction* rivi : valikko->actions()) {
+                valikot << "  " + rivi->objectName() + ": " +
+                               (rivi->isSeparator() ? QStringLiteral("-") : rivi->text());
             }
         }
+        QCOMPARE(valikot,
+                 (QStringList{
+                     "mnuTiedosto: &Tiedosto",
+                     "  mUusiPeli: &Uusi peli    ",
+                     "  vTiedosto: -",
+                     "  mLopeta: &Lopeta",
+                     "mnuNayta: &Näytä",
+                     "  mNaytaPainikkeet: &Ikkunan alalaidan painikkeet    ",
+                     "  mNaytaMahdottomatLaivaruudut: &Epäkelvot ruudut laivoja sijoiteltaessa",
+                     "  vNayta: -",
+                     "  mNaytaParhaatTulokset: &Parhaat tulokset...",
+                     "  mNaytaAsetukset: &Asetukset...",
+                     "mnuOhje: &Ohje",
+                     "  mReadmeOhje: &Readme-ohje",
+                     "  vOhje: -",
+                     "  mOhjelmapaivitykset: Ohjelma&päivitykset...",
+                     "  mPalautettaOhjelmasta: P&alautetta ohjelmasta...    ",
+                     "  mVirheilmoitukset: &Virheilmoitukset...",
+                     "  vOhje2: -",
+                     "  mTietojaOhjelmasta: &Tietoja ohjelmasta...",
+                 }));
 
         QCOMPARE(Toiminto(w, "mUusiPeli")->shortcut(), QKeySequence(Qt::Key_F2));
         QCOMPARE(Toiminto(w, "mReadmeOhje")->shortcut(), QKeySequence(Qt::Key_F1));
@@ -362,7 +327,7 @@ private slots:
         frmSorvik& w = *ik;
         QAction* painikkeet = Toiminto(w, "mNaytaPainikkeet");
         const int korkeus = w.height();
-        QVERIFY(AlalaitaNakyy(w));
+        QCOMPARE(AlalaidassaNakyvia(w), 3);
 
         // Shown, Enter presses the default button: a new game.
         Napsauta(w.imgPelaaja(), 61, Qt::RightButton);
@@ -373,17 +338,15 @@ private slots:
         QVERIFY(!painikkeet->isChecked());
         QCOMPARE(Lue("NaytaPainikkeet"), std::string("False"));
         QTRY_COMPARE(w.height(), korkeus - frmSorvik::AlalaidanKorkeus);
-        QVERIFY(AlalaitaPiilossa(w));
-        QVERIFY(!w.cmdPainike(0)->isEnabled());
-        QVERIFY(!w.cmdPainike(1)->isEnabled());
+        QCOMPARE(AlalaidassaNakyvia(w), 0);
+        QCOMPARE(PainikkeitaKaytossa(w), 0);
         QVERIFY(QApplication::overrideCursor() == nullptr);
 
         // The timer enables them again, out of sight; still nothing reaches
         // the game through them.
         Tikitys(w);
-        QVERIFY(w.cmdPainike(0)->isEnabled());
-        QVERIFY(w.cmdPainike(1)->isEnabled());
-        QVERIFY(AlalaitaPiilossa(w));
+        QCOMPARE(PainikkeitaKaytossa(w), 2);
+        QCOMPARE(AlalaidassaNakyvia(w), 0);
         Napsauta(w.imgPelaaja(), 61, Qt::RightButton);
         const Lauta ennen = PelaajanLauta(w);
         Vastaaja vastaaja;
@@ -402,9 +365,8 @@ private slots:
         QVERIFY(painikkeet->isChecked());
         QCOMPARE(Lue("NaytaPainikkeet"), std::string("True"));
         QTRY_COMPARE(w.height(), korkeus);
-        QVERIFY(AlalaitaNakyy(w));
-        QVERIFY(w.cmdPainike(0)->isEnabled());
-        QVERIFY(w.cmdPainike(1)->isEnabled());
+        QCOMPARE(AlalaidassaNakyvia(w), 3);
+        QCOMPARE(PainikkeitaKaytossa(w), 2);
     }
 
     // --- Options across a restart -------------------------------------------
@@ -422,9 +384,8 @@ private slots:
             QVERIFY(!Toiminto(*ik, "mNaytaPainikkeet")->isChecked());
             QVERIFY(!Toiminto(*ik, "mNaytaMahdottomatLaivaruudut")->isChecked());
             QCOMPARE(ik->height(), korkeus - frmSorvik::AlalaidanKorkeus);
-            QVERIFY(AlalaitaPiilossa(*ik));
-            QVERIFY(ik->cmdPainike(0)->isEnabled());
-            QVERIFY(ik->cmdPainike(1)->isEnabled());
+            QCOMPARE(AlalaidassaNakyvia(*ik), 0);
+            QCOMPARE(PainikkeitaKaytossa(*ik), 2);
             Toiminto(*ik, "mNaytaMahdottomatLaivaruudut")->trigger();
         }
         Ikkuna ik;
@@ -455,7 +416,7 @@ private slots:
         QCOMPARE(Toiminto(*ik, "mNaytaPainikkeet")->isChecked(), valittu);
         QCOMPARE(Toiminto(*ik, "mNaytaMahdottomatLaivaruudut")->isChecked(), valittu);
         QCOMPARE(ik->height(), tavallinen - (valittu ? 0 : frmSorvik::AlalaidanKorkeus));
-        QCOMPARE(AlalaitaNakyy(*ik), valittu);
+        QCOMPARE(AlalaidassaNakyvia(*ik), valittu ? 3 : 0);
     }
 
     // --- Display check ------------------------------------------------------
@@ -494,24 +455,23 @@ private slots:
     void ohje_kohteetAvataanKuoresta() {
         Ikkuna ik;
         frmSorvik& w = *ik;
-        const QString www = QStringLiteral("http://") + QStringLiteral(SORVIK_WWW);
-
         QTest::keyClick(&w, Qt::Key_F1);
-        QCOMPARE(ik.avatut.size(), 1U);
-        QCOMPARE(ik.avatut[0],
-                 QUrl::fromLocalFile(QCoreApplication::applicationDirPath() + "/readme.txt"));
-
-        Toiminto(w, "mOhjelmapaivitykset")->trigger();
-        Toiminto(w, "mPalautettaOhjelmasta")->trigger();
-        Toiminto(w, "mVirheilmoitukset")->trigger();
-        Toiminto(w, "mReadmeOhje")->trigger();
-        QCOMPARE(ik.avatut.size(), 5U);
-        QCOMPARE(ik.avatut[1].toString(), www + QStringLiteral("/software/index.shtml?sorvik11"));
-        QCOMPARE(ik.avatut[2].toString(),
-                 www + QStringLiteral("/software/forum.cgi?toiminto=uusi_aihe&kategoria=sorvik"));
-        QCOMPARE(ik.avatut[3].toString(),
-                 QStringLiteral("mailto:") + QStringLiteral(SORVIK_VIRHE_EMAIL));
-        QCOMPARE(ik.avatut[4], ik.avatut[0]);
+        for (const char* nimi :
+             {"mOhjelmapaivitykset", "mPalautettaOhjelmasta", "mVirheilmoitukset", "mReadmeOhje"}) {
+            Toiminto(w, nimi)->trigger();
+        }
+        const QUrl readme =
+            QUrl::fromLocalFile(QCoreApplication::applicationDirPath() + "/readme.txt");
+        QCOMPARE(
+            ik.avatut,
+            (std::vector<QUrl>{
+                readme,
+                QUrl(QStringLiteral("http://" SORVIK_WWW "/software/index.shtml?sorvik11")),
+                QUrl(QStringLiteral("http://" SORVIK_WWW
+                                    "/software/forum.cgi?toiminto=uusi_aihe&kategoria=sorvik")),
+                QUrl(QStringLiteral("mailto:" SORVIK_VIRHE_EMAIL)),
+                readme,
+            }));
         QVERIFY(QApplication::overrideCursor() == nullptr);
     }
 

@@ -1,26 +1,23 @@
 #pragma once
-// Helpers shared by the main window's tests: a private settings folder, an
-// answerer for modal windows, and the clicks that lay the player's fleet.
+// Helpers shared by the main window's tests: a private settings folder, the
+// window with a recording shell, and the clicks that lay the player's fleet.
 
 #include "Asetukset.h"
 #include "Peli.h"
 #include "Ruudukko.h"
+#include "Vastaaja.h"
+#include "Viestilaatikko.h"
 #include "frmSorvik.h"
 
-#include <QAbstractButton>
 #include <QAction>
-#include <QApplication>
 #include <QLabel>
-#include <QMessageBox>
-#include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 
-#include <deque>
-#include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -28,89 +25,18 @@ namespace testi {
 
 using namespace sorvik;
 
-// A fresh, empty configuration folder for one test: no registry file at all.
-class OmaKoti {
-public:
-    OmaKoti() { qputenv("XDG_CONFIG_HOME", QFile::encodeName(kansio_.path())); }
-    OmaKoti(const OmaKoti&) = delete;
-    OmaKoti& operator=(const OmaKoti&) = delete;
+// Call from init(): every test starts with a fresh, empty configuration folder
+// of its own (no registry file at all) and the default pointer.
+inline void AlustaTesti() {
+    static std::optional<QTemporaryDir> kansio;
+    kansio.emplace();
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(kansio->path()));
+    NaytaOletusosoitin();
+}
 
-private:
-    QTemporaryDir kansio_;
-};
-
-// One modal window as the answerer saw it.
-struct Nahty {
-    QString luokka; // class name, e.g. "QMessageBox" or "sorvik::frmKysyNimi"
-    QString otsikko;
-    QString teksti; // a message box's text
-    QMessageBox::Icon kuvake = QMessageBox::NoIcon;
-    QString oletus; // a message box's preselected button
-};
-
-// Answers every modal window that opens while it lives: notes what the window
-// showed and presses the button whose text is next in the script, or `muuten`
-// once the script has run out. `kunNahdaan` may look around before the press.
-class Vastaaja : public QObject {
-public:
-    explicit Vastaaja(std::deque<QString> vastaukset = {}, QString muuten = QStringLiteral("OK"))
-        : vastaukset_(std::move(vastaukset)), muuten_(std::move(muuten)) {
-        connect(&ajastin_, &QTimer::timeout, this, [this] { Katso(); });
-        ajastin_.start(10);
-    }
-
-    std::vector<Nahty> nahdyt;
-    std::function<void(QWidget*)> kunNahdaan;
-
-    [[nodiscard]] QStringList otsikot() const {
-        QStringList tulos;
-        for (const Nahty& n : nahdyt) {
-            tulos << n.otsikko;
-        }
-        return tulos;
-    }
-
-private:
-    void Katso() {
-        QWidget* ikkuna = QApplication::activeModalWidget();
-        if (ikkuna == nullptr || ikkuna == edellinen_ || !ikkuna->isVisible()) {
-            return;
-        }
-        edellinen_ = ikkuna;
-        Nahty n;
-        n.luokka = QString::fromLatin1(ikkuna->metaObject()->className());
-        n.otsikko = ikkuna->windowTitle();
-        if (auto* laatikko = qobject_cast<QMessageBox*>(ikkuna)) {
-            n.teksti = laatikko->text();
-            n.kuvake = laatikko->icon();
-            if (laatikko->defaultButton() != nullptr) {
-                n.oletus = laatikko->defaultButton()->text();
-            }
-        }
-        nahdyt.push_back(n);
-        if (kunNahdaan) {
-            kunNahdaan(ikkuna);
-        }
-        QString vastaus = muuten_;
-        if (!vastaukset_.empty()) {
-            vastaus = vastaukset_.front();
-            vastaukset_.pop_front();
-        }
-        for (QAbstractButton* painike : ikkuna->findChildren<QAbstractButton*>()) {
-            if (painike->text() == vastaus && painike->isVisible() && painike->isEnabled()) {
-                painike->click();
-                return;
-            }
-        }
-        qWarning("No button \"%s\" in \"%s\"", qPrintable(vastaus), qPrintable(n.otsikko));
-        ikkuna->close();
-    }
-
-    std::deque<QString> vastaukset_;
-    QString muuten_;
-    QPointer<QWidget> edellinen_;
-    QTimer ajastin_;
-};
+inline std::string Lue(const char* nimi) {
+    return LueArvo(HKEY_CURRENT_USER, OhjelmanAvain, nimi);
+}
 
 // A window with a recording shell and the given display, loaded and shown.
 struct Ikkuna {
@@ -267,7 +193,26 @@ inline void VoitaPeli(frmSorvik& w) {
     QCOMPARE(vastaaja.otsikot(), QStringList{QStringLiteral("Voitit")});
 }
 
+// The player's three ways to ask the program to quit.
+enum class Lopetus { Painike, Valikko, Sulkemisruutu };
+
+inline void PyydaLopetusta(frmSorvik& w, Lopetus tapa) {
+    switch (tapa) {
+    case Lopetus::Painike:
+        w.cmdPainike(1)->click();
+        break;
+    case Lopetus::Valikko:
+        Toiminto(w, "mLopeta")->trigger();
+        break;
+    case Lopetus::Sulkemisruutu:
+        w.close();
+        break;
+    }
+}
+
 } // namespace testi
+
+Q_DECLARE_METATYPE(testi::Lopetus)
 
 // Runs a helper that may fail a check and leaves the test at once if it did.
 #define APU(lauseke)                                                                               \

@@ -5,7 +5,6 @@
 #include "test_paaikkuna_apu.h"
 
 #include "ParhaatTulokset.h"
-#include "Viestilaatikko.h"
 
 #include <QElapsedTimer>
 
@@ -71,14 +70,8 @@ int JataPelaajalleYksiSukellusvene(Peli& peli) {
 class TestPaaikkunaPeli : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<OmaKoti> koti_;
-
 private slots:
-    void init() {
-        koti_ = std::make_unique<OmaKoti>();
-        NaytaOletusosoitin();
-    }
-    void cleanup() { koti_.reset(); }
+    void init() { AlustaTesti(); }
 
     void voitto() {
         Ikkuna ik;
@@ -205,7 +198,7 @@ private slots:
         QCOMPARE(peli.VoitotPerakkain, std::int16_t{0});
         QCOMPARE(w.lista().ParasPelaaja[0], std::string("Nimetön"));
         QCOMPARE(w.lista().ParasTulos[0], std::int16_t{1});
-        QCOMPARE(LueArvo(HKEY_CURRENT_USER, OhjelmanAvain, "ParasTulos0"), std::string("1"));
+        QCOMPARE(Lue("ParasTulos0"), std::string("1"));
 
         QElapsedTimer kello;
         kello.start();
@@ -218,16 +211,16 @@ private slots:
     // Quitting while the computer waits: the menu entry stays usable, and
     // the window's close box is there too.
     void lopetusKoneenTauolla_data() {
-        QTest::addColumn<bool>("valikosta");
+        QTest::addColumn<Lopetus>("tapa");
         QTest::addColumn<QString>("vastaus");
-        QTest::newRow("valikko, Kyllä") << true << QStringLiteral("Kyllä");
-        QTest::newRow("sulkemisruutu, Kyllä") << false << QStringLiteral("Kyllä");
-        QTest::newRow("valikko, Ei") << true << QStringLiteral("Ei");
-        QTest::newRow("sulkemisruutu, Ei") << false << QStringLiteral("Ei");
+        QTest::newRow("valikko, Kyllä") << Lopetus::Valikko << QStringLiteral("Kyllä");
+        QTest::newRow("sulkemisruutu, Kyllä") << Lopetus::Sulkemisruutu << QStringLiteral("Kyllä");
+        QTest::newRow("valikko, Ei") << Lopetus::Valikko << QStringLiteral("Ei");
+        QTest::newRow("sulkemisruutu, Ei") << Lopetus::Sulkemisruutu << QStringLiteral("Ei");
     }
 
     void lopetusKoneenTauolla() {
-        QFETCH(bool, valikosta);
+        QFETCH(Lopetus, tapa);
         QFETCH(QString, vastaus);
         const bool lopetetaan = vastaus == QStringLiteral("Kyllä");
         Ikkuna ik;
@@ -237,13 +230,7 @@ private slots:
         const int ohi = KoneenVesiruutu(peli);
 
         Vastaaja vastaaja({}, vastaus);
-        QTimer::singleShot(200, &w, [&w, valikosta] {
-            if (valikosta) {
-                Toiminto(w, "mLopeta")->trigger();
-            } else {
-                w.close();
-            }
-        });
+        QTimer::singleShot(200, &w, [&w, tapa] { PyydaLopetusta(w, tapa); });
         QElapsedTimer kello;
         kello.start();
         Napsauta(w.imgKone(), ohi);
@@ -274,15 +261,15 @@ private slots:
     // loop, also from inside the computer's pause, and nothing is shot.
     void lopetusPaattaaOhjelman_data() {
         QTest::addColumn<bool>("tauolla");
-        QTest::addColumn<bool>("valikosta");
-        QTest::newRow("valikko vuorojen välissä") << false << true;
-        QTest::newRow("valikko koneen tauolla") << true << true;
-        QTest::newRow("sulkemisruutu koneen tauolla") << true << false;
+        QTest::addColumn<Lopetus>("tapa");
+        QTest::newRow("valikko vuorojen välissä") << false << Lopetus::Valikko;
+        QTest::newRow("valikko koneen tauolla") << true << Lopetus::Valikko;
+        QTest::newRow("sulkemisruutu koneen tauolla") << true << Lopetus::Sulkemisruutu;
     }
 
     void lopetusPaattaaOhjelman() {
         QFETCH(bool, tauolla);
-        QFETCH(bool, valikosta);
+        QFETCH(Lopetus, tapa);
         Ikkuna ik;
         frmSorvik& w = *ik;
         APU(SijoitaLaivasto(w));
@@ -297,13 +284,7 @@ private slots:
             QCoreApplication::exit(1);
         });
         vartija.start(5000);
-        const auto lopeta = [&w, valikosta] {
-            if (valikosta) {
-                Toiminto(w, "mLopeta")->trigger();
-            } else {
-                w.close();
-            }
-        };
+        const auto lopeta = [&w, tapa] { PyydaLopetusta(w, tapa); };
         QTimer::singleShot(0, &w, [&w, tauolla, ohi, lopeta] {
             if (tauolla) {
                 QTimer::singleShot(200, &w, lopeta);

@@ -6,8 +6,10 @@
 #include <QtEndian>
 
 #include <algorithm>
+#include <array>
 #include <optional>
 #include <string_view>
+#include <utility>
 
 namespace sorvik::rekisteri {
 
@@ -18,10 +20,6 @@ constexpr QStringView Otsikko4 = u"REGEDIT4";
 // A hex line that has reached this many characters goes on after "\".
 constexpr qsizetype HeksarivinRaja = 77;
 
-bool OnTekstilaji(std::uint32_t tyyppi) {
-    return tyyppi == 1 || tyyppi == 2 || tyyppi == 7;
-}
-
 // ---------------------------------------------------------------- lines
 
 struct Rivi {
@@ -31,64 +29,59 @@ struct Rivi {
 
 enum class Koodaus { Utf16LE, Utf16BE, Utf8, Cp1252 };
 
-bool OnRegedit4Alku(const QByteArray& t, qsizetype alku) {
+bool OnRegedit4Alku(const QByteArray& t) {
+    qsizetype alku = 0;
     while (alku < t.size() && (t[alku] == ' ' || t[alku] == '\t')) {
         ++alku;
     }
     return t.mid(alku, 8).compare("REGEDIT4", Qt::CaseInsensitive) == 0;
 }
 
-bool SisaltaaNollan(const QString& s) {
-    return s.contains(QChar(u'\0'));
-}
-
 Rivi PuraUtf16(QStringView rivi) {
     if (rivi.endsWith(u'\r')) {
         rivi.chop(1);
     }
-    Rivi r;
-    r.teksti = rivi.toString();
-    r.kelpaa = rivi.isValidUtf16() && !rivi.contains(QChar(u'\0'));
-    return r;
+    return {rivi.toString(), rivi.isValidUtf16() && !rivi.contains(QChar(u'\0'))};
 }
 
-Rivi Pura8(std::string_view tavut, Koodaus koodaus) {
-    if (!tavut.empty() && tavut.back() == '\r') {
-        tavut.remove_suffix(1);
+Rivi Pura8(QByteArrayView tavut, Koodaus koodaus) {
+    if (tavut.endsWith('\r')) {
+        tavut.chop(1);
     }
-    Rivi r;
+    bool kelpaa = true;
+    QString teksti;
     if (koodaus == Koodaus::Cp1252) {
-        r.teksti.reserve(static_cast<qsizetype>(tavut.size()));
-        for (const char c : tavut) {
-            r.teksti.append(
-                QChar(static_cast<char16_t>(Cp1252Merkki(static_cast<unsigned char>(c)))));
-        }
+        teksti = Cp1252Tekstiksi(tavut);
     } else {
         QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
                                                       QStringDecoder::Flag::ConvertInitialBom);
-        r.teksti = utf8(QByteArrayView(tavut.data(), static_cast<qsizetype>(tavut.size())));
-        if (utf8.hasError()) {
-            r.kelpaa = false;
-            return r;
-        }
+        teksti = utf8(tavut);
+        kelpaa = !utf8.hasError();
     }
-    if (SisaltaaNollan(r.teksti)) {
-        r.kelpaa = false;
-    }
-    return r;
+    kelpaa = kelpaa && !teksti.contains(QChar(u'\0'));
+    return {std::move(teksti), kelpaa};
 }
 
-// Every line of a whole file ends with a line break. A last line without one
-// was cut off (a truncated copy, a full disk): a half line could still look
-// like a shorter value or key, so it is not taken.
-void HylkaaKeskenjaanyt(std::vector<Rivi>& rivit) {
-    if (!rivit.empty() && !QStringView(rivit.back().teksti).trimmed().isEmpty()) {
+// Makes a line of every piece of `kaikki` between line breaks. Every line of a
+// whole file ends with a line break. A last line without one was cut off (a
+// truncated copy, a full disk): a half line could still look like a shorter
+// value or key, so it is not taken.
+template <typename Nakyma, typename Merkki, typename Pura>
+std::vector<Rivi> Jaa(Nakyma kaikki, Merkki rivinvaihto, Pura pura) {
+    std::vector<Rivi> rivit;
+    for (qsizetype loppu = kaikki.indexOf(rivinvaihto); loppu >= 0;
+         loppu = kaikki.indexOf(rivinvaihto)) {
+        rivit.push_back(pura(kaikki.first(loppu)));
+        kaikki = kaikki.sliced(loppu + 1);
+    }
+    rivit.push_back(pura(kaikki));
+    if (!QStringView(rivit.back().teksti).trimmed().isEmpty()) {
         rivit.back().kelpaa = false;
     }
+    return rivit;
 }
 
 std::vector<Rivi> JaaRiveiksi(const QByteArray& t) {
-    std::vector<Rivi> rivit;
     qsizetype alku = 0;
     Koodaus koodaus = Koodaus::Utf8;
     const auto tavu = [&t](qsizetype i) { return static_cast<unsigned char>(t[i]); };
@@ -102,57 +95,40 @@ std::vector<Rivi> JaaRiveiksi(const QByteArray& t) {
         alku = 3;
     } else if (t.size() >= 2 && tavu(0) != 0 && tavu(1) == 0) {
         koodaus = Koodaus::Utf16LE; // no mark, but plainly UTF-16
-    } else if (OnRegedit4Alku(t, 0)) {
+    } else if (OnRegedit4Alku(t)) {
         koodaus = Koodaus::Cp1252;
     }
 
-    if (koodaus == Koodaus::Utf16LE || koodaus == Koodaus::Utf16BE) {
-        const qsizetype yksikoita = (t.size() - alku) / 2;
-        QString yksikot(yksikoita, Qt::Uninitialized);
-        if (koodaus == Koodaus::Utf16LE) {
-            qFromLittleEndian<char16_t>(t.constData() + alku, yksikoita, yksikot.data());
-        } else {
-            qFromBigEndian<char16_t>(t.constData() + alku, yksikoita, yksikot.data());
-        }
-        const QStringView kaikki(yksikot);
-        qsizetype rivinAlku = 0;
-        while (true) {
-            const qsizetype loppu = kaikki.indexOf(u'\n', rivinAlku);
-            if (loppu < 0) {
-                rivit.push_back(PuraUtf16(kaikki.mid(rivinAlku)));
-                break;
-            }
-            rivit.push_back(PuraUtf16(kaikki.mid(rivinAlku, loppu - rivinAlku)));
-            rivinAlku = loppu + 1;
-        }
-        if ((t.size() - alku) % 2 != 0) {
-            rivit.back().kelpaa = false; // an odd byte cut off at the end
-        }
-        HylkaaKeskenjaanyt(rivit);
-        return rivit;
+    if (koodaus == Koodaus::Utf8 || koodaus == Koodaus::Cp1252) {
+        return Jaa(QByteArrayView(t).sliced(alku), '\n',
+                   [koodaus](QByteArrayView rivi) { return Pura8(rivi, koodaus); });
     }
-
-    const std::string_view kaikki(t.constData() + alku, static_cast<std::size_t>(t.size() - alku));
-    std::size_t rivinAlku = 0;
-    while (true) {
-        const std::size_t loppu = kaikki.find('\n', rivinAlku);
-        if (loppu == std::string_view::npos) {
-            rivit.push_back(Pura8(kaikki.substr(rivinAlku), koodaus));
-            break;
-        }
-        rivit.push_back(Pura8(kaikki.substr(rivinAlku, loppu - rivinAlku), koodaus));
-        rivinAlku = loppu + 1;
+    const qsizetype yksikoita = (t.size() - alku) / 2;
+    QString yksikot(yksikoita, Qt::Uninitialized);
+    if (koodaus == Koodaus::Utf16LE) {
+        qFromLittleEndian<char16_t>(t.constData() + alku, yksikoita, yksikot.data());
+    } else {
+        qFromBigEndian<char16_t>(t.constData() + alku, yksikoita, yksikot.data());
     }
-    HylkaaKeskenjaanyt(rivit);
+    std::vector<Rivi> rivit = Jaa(QStringView(yksikot), u'\n', PuraUtf16);
+    if ((t.size() - alku) % 2 != 0) {
+        rivit.back().kelpaa = false; // an odd byte cut off at the end
+    }
     return rivit;
 }
 
 // ---------------------------------------------------------------- parsing
 
-bool OnTyhjaaTaiKommentti(QStringView s) {
+// Blanks and a comment: what may stand on a line of its own, or after a value.
+bool TyhjaTaiKommentti(QStringView s) {
     s = s.trimmed();
     return s.isEmpty() || s.front() == u';';
 }
+
+// The escapes in quoted text: the letter after "\" and the character it stands
+// for. Any other "\" stands for itself.
+constexpr std::array<std::pair<char16_t, char16_t>, 4> Koodinvaihdot = {
+    {{u'\\', u'\\'}, {u'"', u'"'}, {u'r', u'\r'}, {u'n', u'\n'}}};
 
 // Reads a quoted text starting after the opening quote; gives the text and the
 // index after the closing quote.
@@ -188,21 +164,14 @@ std::optional<QString> LueLainaus(QStringView s, qsizetype& i) {
         }
         if (c == u'\\' && i + 1 < s.size()) {
             const QChar seuraava = s[i + 1];
-            switch (seuraava.unicode()) {
-            case u'\\':
-            case u'"':
-                tulos.append(seuraava);
-                break;
-            case u'r':
-                tulos.append(u'\r');
-                break;
-            case u'n':
-                tulos.append(u'\n');
-                break;
-            default:
+            const auto koodi =
+                std::find_if(Koodinvaihdot.begin(), Koodinvaihdot.end(),
+                             [seuraava](const auto& k) { return k.first == seuraava; });
+            if (koodi != Koodinvaihdot.end()) {
+                tulos.append(QChar(koodi->second));
+            } else {
                 tulos.append(c);
                 tulos.append(seuraava);
-                break;
             }
             i += 2;
             continue;
@@ -243,18 +212,15 @@ std::optional<std::uint32_t> LueHeksaluku(QStringView s) {
     return arvo;
 }
 
-// What may follow a value on its line: blanks and a comment.
-bool LoppuKelpaa(QStringView s) {
-    return OnTyhjaaTaiKommentti(s);
+// A line up to its comment.
+QStringView EnnenKommenttia(QStringView s) {
+    const qsizetype kommentti = s.indexOf(u';');
+    return kommentti >= 0 ? s.left(kommentti) : s;
 }
 
 std::optional<QByteArray> LueHeksalista(QStringView s) {
-    const qsizetype kommentti = s.indexOf(u';');
-    if (kommentti >= 0) {
-        s = s.left(kommentti);
-    }
+    s = EnnenKommenttia(s).trimmed();
     QByteArray tulos;
-    s = s.trimmed();
     if (s.isEmpty()) {
         return tulos;
     }
@@ -277,21 +243,6 @@ std::optional<QByteArray> LueHeksalista(QStringView s) {
     return tulos;
 }
 
-QByteArray Utf16Tavuiksi(QStringView s) {
-    QByteArray tulos(s.size() * 2, Qt::Uninitialized);
-    qToLittleEndian<char16_t>(s.utf16(), s.size(), tulos.data());
-    return tulos;
-}
-
-QByteArray AnsiUtf16Tavuiksi(const QByteArray& ansi) {
-    QString s;
-    s.reserve(ansi.size());
-    for (const char c : ansi) {
-        s.append(QChar(static_cast<char16_t>(Cp1252Merkki(static_cast<unsigned char>(c)))));
-    }
-    return Utf16Tavuiksi(s);
-}
-
 struct ArvoRivi {
     QString nimi;
     bool poisto = false;
@@ -304,11 +255,8 @@ struct ArvoRivi {
 template <typename Seuraava>
 std::optional<ArvoRivi> JasennaArvo(QStringView rivi, bool regedit4, Seuraava&& seuraava) {
     ArvoRivi tulos;
-    qsizetype i = 0;
-    if (rivi[0] == u'@') {
-        i = 1;
-    } else {
-        i = 1;
+    qsizetype i = 1;
+    if (rivi[0] != u'@') {
         auto nimi = LueLainaus(rivi, i);
         if (!nimi) {
             return std::nullopt;
@@ -327,7 +275,7 @@ std::optional<ArvoRivi> JasennaArvo(QStringView rivi, bool regedit4, Seuraava&& 
     }
     QStringView data = rivi.mid(i);
     if (data.startsWith(u'-')) {
-        if (!LoppuKelpaa(data.mid(1))) {
+        if (!TyhjaTaiKommentti(data.mid(1))) {
             return std::nullopt;
         }
         tulos.poisto = true;
@@ -336,7 +284,7 @@ std::optional<ArvoRivi> JasennaArvo(QStringView rivi, bool regedit4, Seuraava&& 
     if (data.startsWith(u'"')) {
         qsizetype j = 1;
         auto teksti = LueLainaus(data, j);
-        if (!teksti || !LoppuKelpaa(data.mid(j))) {
+        if (!teksti || !TyhjaTaiKommentti(data.mid(j))) {
             return std::nullopt;
         }
         tulos.tyyppi = 1;
@@ -345,19 +293,13 @@ std::optional<ArvoRivi> JasennaArvo(QStringView rivi, bool regedit4, Seuraava&& 
         return tulos;
     }
     if (data.startsWith(u"dword:", Qt::CaseInsensitive)) {
-        QStringView luku = data.mid(6);
-        const qsizetype kommentti = luku.indexOf(u';');
-        if (kommentti >= 0) {
-            luku = luku.left(kommentti);
-        }
-        const auto arvo = LueHeksaluku(luku.trimmed());
+        const auto arvo = LueHeksaluku(EnnenKommenttia(data.mid(6)).trimmed());
         if (!arvo) {
             return std::nullopt;
         }
         tulos.tyyppi = 4;
-        for (int k = 0; k < 4; ++k) {
-            tulos.data.append(static_cast<char>((*arvo >> (8 * k)) & 0xFFu));
-        }
+        tulos.data.resize(4);
+        qToLittleEndian(*arvo, tulos.data.data());
         return tulos;
     }
     if (!data.startsWith(u"hex", Qt::CaseInsensitive)) {
@@ -395,31 +337,26 @@ std::optional<ArvoRivi> JasennaArvo(QStringView rivi, bool regedit4, Seuraava&& 
         return std::nullopt;
     }
     // The old format keeps text kinds in the ANSI code page.
-    tulos.data =
-        regedit4 && OnTekstilaji(tulos.tyyppi) ? AnsiUtf16Tavuiksi(*tavut) : std::move(*tavut);
+    tulos.data = regedit4 && OnTekstilaji(tulos.tyyppi) ? Utf16Tavuiksi(Cp1252Tekstiksi(*tavut))
+                                                        : std::move(*tavut);
     return tulos;
 }
 
 // The key names of a section, after "HKEY_CURRENT_USER"; nothing if the path
 // is not one of ours or is malformed.
 std::optional<QStringList> JasennaOsionPolku(QStringView polku) {
-    auto osat = polku.split(u'\\');
-    if (osat.isEmpty() || !SamaNimi(osat.front().toString(), QString::fromLatin1(JuurenNimi))) {
+    const QLatin1String juuri(JuurenNimi);
+    if (!polku.startsWith(juuri, Qt::CaseInsensitive)) {
         return std::nullopt;
     }
-    osat.removeFirst();
-    if (!osat.isEmpty() && osat.back().isEmpty()) {
-        osat.removeLast();
+    polku = polku.sliced(juuri.size());
+    if (polku.isEmpty()) {
+        return QStringList{};
     }
-    QStringList tulos;
-    for (const QStringView osa : osat) {
-        if (osa.isEmpty() || osa.size() > 255 ||
-            std::any_of(osa.begin(), osa.end(), [](QChar c) { return c.unicode() < 0x20; })) {
-            return std::nullopt;
-        }
-        tulos.append(osa.toString());
+    if (polku.front() != u'\\') {
+        return std::nullopt;
     }
-    return tulos;
+    return JasennaAvainpolku(polku.sliced(1));
 }
 
 // ---------------------------------------------------------------- writing
@@ -427,22 +364,13 @@ std::optional<QStringList> JasennaOsionPolku(QStringView polku) {
 void LisaaLainattu(QString& kohde, QStringView teksti) {
     kohde.append(u'"');
     for (const QChar c : teksti) {
-        switch (c.unicode()) {
-        case u'\\':
-            kohde.append(u"\\\\");
-            break;
-        case u'"':
-            kohde.append(u"\\\"");
-            break;
-        case u'\r':
-            kohde.append(u"\\r");
-            break;
-        case u'\n':
-            kohde.append(u"\\n");
-            break;
-        default:
+        const auto koodi = std::find_if(Koodinvaihdot.begin(), Koodinvaihdot.end(),
+                                        [c](const auto& k) { return k.second == c; });
+        if (koodi != Koodinvaihdot.end()) {
+            kohde.append(u'\\');
+            kohde.append(QChar(koodi->first));
+        } else {
             kohde.append(c);
-            break;
         }
     }
     kohde.append(u'"');
@@ -510,10 +438,7 @@ void LisaaArvo(QString& kohde, const Arvo& arvo) {
         }
     }
     if (arvo.tyyppi == 4 && arvo.data.size() == 4) {
-        std::uint32_t luku = 0;
-        for (int k = 3; k >= 0; --k) {
-            luku = (luku << 8) | static_cast<unsigned char>(arvo.data[k]);
-        }
+        const auto luku = qFromLittleEndian<std::uint32_t>(arvo.data.constData());
         kohde.append(u"dword:");
         kohde.append(QString::number(luku, 16).rightJustified(8, u'0'));
         kohde.append(u"\r\n");
@@ -530,71 +455,54 @@ void LisaaArvo(QString& kohde, const Arvo& arvo) {
     kohde.append(u"\r\n");
 }
 
-bool EnnenNimea(const QString& a, const QString& b) {
-    const int ero = a.compare(b, Qt::CaseInsensitive);
-    return ero != 0 ? ero < 0 : a < b;
+// Keys and values in the order the registry editor writes them.
+template <typename T> std::vector<const T*> Jarjestyksessa(const std::vector<T>& kaikki) {
+    std::vector<const T*> tulos;
+    tulos.reserve(kaikki.size());
+    for (const T& a : kaikki) {
+        tulos.push_back(&a);
+    }
+    std::sort(tulos.begin(), tulos.end(), [](const T* a, const T* b) {
+        const int ero = a->nimi.compare(b->nimi, Qt::CaseInsensitive);
+        return ero != 0 ? ero < 0 : a->nimi < b->nimi;
+    });
+    return tulos;
 }
 
 void LisaaAvain(QString& kohde, const Avain& avain, const QString& polku) {
     kohde.append(u'[');
     kohde.append(polku);
     kohde.append(u"]\r\n");
-    std::vector<const Arvo*> arvot;
-    arvot.reserve(avain.arvot.size());
-    for (const Arvo& a : avain.arvot) {
-        arvot.push_back(&a);
-    }
-    std::sort(arvot.begin(), arvot.end(),
-              [](const Arvo* a, const Arvo* b) { return EnnenNimea(a->nimi, b->nimi); });
-    for (const Arvo* a : arvot) {
+    for (const Arvo* a : Jarjestyksessa(avain.arvot)) {
         LisaaArvo(kohde, *a);
     }
     kohde.append(u"\r\n");
-
-    std::vector<const Avain*> alat;
-    alat.reserve(avain.alaavaimet.size());
-    for (const Avain& a : avain.alaavaimet) {
-        alat.push_back(&a);
-    }
-    std::sort(alat.begin(), alat.end(),
-              [](const Avain* a, const Avain* b) { return EnnenNimea(a->nimi, b->nimi); });
-    for (const Avain* a : alat) {
+    for (const Avain* a : Jarjestyksessa(avain.alaavaimet)) {
         LisaaAvain(kohde, *a, polku + u'\\' + a->nimi);
     }
 }
 
-} // namespace
+// The entry of `lista` named `nimi`, or its end.
+template <typename Lista> auto Nimelta(Lista& lista, const QString& nimi) {
+    return std::find_if(lista.begin(), lista.end(),
+                        [&nimi](const auto& a) { return SamaNimi(a.nimi, nimi); });
+}
 
-// ---------------------------------------------------------------- Avain
+template <typename Lista> auto* Osoite(Lista& lista, const QString& nimi) {
+    const auto it = Nimelta(lista, nimi);
+    return it == lista.end() ? nullptr : &*it;
+}
 
-Avain* Avain::Alaavain(const QString& nimi_) {
-    for (Avain& a : alaavaimet) {
-        if (SamaNimi(a.nimi, nimi_)) {
-            return &a;
-        }
+template <typename Lista> bool PoistaNimelta(Lista& lista, const QString& nimi) {
+    const auto it = Nimelta(lista, nimi);
+    if (it == lista.end()) {
+        return false;
     }
-    return nullptr;
+    lista.erase(it);
+    return true;
 }
 
-const Avain* Avain::Alaavain(const QString& nimi_) const {
-    return const_cast<Avain*>(this)->Alaavain(nimi_);
-}
-
-Arvo* Avain::Etsi(const QString& arvonNimi) {
-    for (Arvo& a : arvot) {
-        if (SamaNimi(a.nimi, arvonNimi)) {
-            return &a;
-        }
-    }
-    return nullptr;
-}
-
-const Arvo* Avain::Etsi(const QString& arvonNimi) const {
-    return const_cast<Avain*>(this)->Etsi(arvonNimi);
-}
-
-Avain* Avain::Polku(const QStringList& polku) {
-    Avain* a = this;
+template <typename A> A* Seuraa(A* a, const QStringList& polku) {
     for (const QString& osa : polku) {
         a = a->Alaavain(osa);
         if (a == nullptr) {
@@ -604,8 +512,32 @@ Avain* Avain::Polku(const QStringList& polku) {
     return a;
 }
 
+} // namespace
+
+// ---------------------------------------------------------------- Avain
+
+Avain* Avain::Alaavain(const QString& nimi_) {
+    return Osoite(alaavaimet, nimi_);
+}
+
+const Avain* Avain::Alaavain(const QString& nimi_) const {
+    return Osoite(alaavaimet, nimi_);
+}
+
+Arvo* Avain::Etsi(const QString& arvonNimi) {
+    return Osoite(arvot, arvonNimi);
+}
+
+const Arvo* Avain::Etsi(const QString& arvonNimi) const {
+    return Osoite(arvot, arvonNimi);
+}
+
+Avain* Avain::Polku(const QStringList& polku) {
+    return Seuraa(this, polku);
+}
+
 const Avain* Avain::Polku(const QStringList& polku) const {
-    return const_cast<Avain*>(this)->Polku(polku);
+    return Seuraa(this, polku);
 }
 
 Avain& Avain::LuoPolku(const QStringList& polku, bool& luotiin) {
@@ -636,23 +568,42 @@ bool Avain::Aseta(const QString& arvonNimi, std::uint32_t tyyppi, const QByteArr
 }
 
 bool Avain::Poista(const QString& arvonNimi) {
-    const auto it = std::find_if(arvot.begin(), arvot.end(),
-                                 [&](const Arvo& a) { return SamaNimi(a.nimi, arvonNimi); });
-    if (it == arvot.end()) {
-        return false;
-    }
-    arvot.erase(it);
-    return true;
+    return PoistaNimelta(arvot, arvonNimi);
 }
 
 bool Avain::PoistaAlaavain(const QString& nimi_) {
-    const auto it = std::find_if(alaavaimet.begin(), alaavaimet.end(),
-                                 [&](const Avain& a) { return SamaNimi(a.nimi, nimi_); });
-    if (it == alaavaimet.end()) {
-        return false;
+    return PoistaNimelta(alaavaimet, nimi_);
+}
+
+QString Cp1252Tekstiksi(QByteArrayView ansi) {
+    QString s;
+    s.reserve(ansi.size());
+    for (const char c : ansi) {
+        s.append(QChar(static_cast<char16_t>(Cp1252Merkki(static_cast<unsigned char>(c)))));
     }
-    alaavaimet.erase(it);
-    return true;
+    return s;
+}
+
+QByteArray Utf16Tavuiksi(QStringView teksti) {
+    QByteArray tulos(teksti.size() * 2, Qt::Uninitialized);
+    qToLittleEndian<char16_t>(teksti.utf16(), teksti.size(), tulos.data());
+    return tulos;
+}
+
+std::optional<QStringList> JasennaAvainpolku(QStringView polku) {
+    auto osat = polku.split(u'\\');
+    if (osat.back().isEmpty()) {
+        osat.removeLast();
+    }
+    QStringList tulos;
+    for (const QStringView osa : osat) {
+        if (osa.isEmpty() || osa.size() > 255 ||
+            std::any_of(osa.begin(), osa.end(), [](QChar c) { return c.unicode() < 0x20; })) {
+            return std::nullopt;
+        }
+        tulos.append(osa.toString());
+    }
+    return tulos;
 }
 
 // ---------------------------------------------------------------- entry points
@@ -681,7 +632,7 @@ LuettuTiedosto Jasenna(const QByteArray& tiedosto) {
             continue;
         }
         const QStringView s = QStringView(rivi.teksti).trimmed();
-        if (s.isEmpty() || s.front() == u';') {
+        if (TyhjaTaiKommentti(s)) {
             continue;
         }
         if (s.compare(Otsikko5, Qt::CaseInsensitive) == 0 ||
@@ -702,7 +653,7 @@ LuettuTiedosto Jasenna(const QByteArray& tiedosto) {
             nykyinen = nullptr;
             poistettuOsio = false;
             const qsizetype loppu = s.lastIndexOf(u']');
-            if (loppu < 0 || !LoppuKelpaa(s.mid(loppu + 1))) {
+            if (loppu < 0 || !TyhjaTaiKommentti(s.mid(loppu + 1))) {
                 ++tulos.hylatytRivit;
                 continue;
             }

@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace sorvik::rekisteri {
@@ -45,6 +46,20 @@ struct Avain {
 inline bool SamaNimi(const QString& a, const QString& b) {
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
+
+// Kinds 1, 2 and 7 hold text.
+inline bool OnTekstilaji(std::uint32_t tyyppi) {
+    return tyyppi == 1 || tyyppi == 2 || tyyppi == 7;
+}
+
+// Key names joined by single backslashes, one trailing backslash allowed; the
+// empty text is the empty path. Nothing if a name is empty, longer than 255 or
+// holds a control character.
+std::optional<QStringList> JasennaAvainpolku(QStringView polku);
+
+// Windows-1252 bytes as text, and text as UTF-16LE bytes.
+QString Cp1252Tekstiksi(QByteArrayView ansi);
+QByteArray Utf16Tavuiksi(QStringView teksti);
 
 struct LuettuTiedosto {
     Avain juuri;

@@ -57,6 +57,27 @@ std::optional<char32_t> SeuraavaUtf8(std::string_view s, std::size_t& i) {
     return merkki;
 }
 
+// One character as UTF-8.
+void LisaaUtf8(std::string& kohde, char32_t merkki) {
+    const auto lisaa = [&kohde](std::uint32_t b) { kohde.push_back(static_cast<char>(b)); };
+    const auto m = static_cast<std::uint32_t>(merkki);
+    if (m < 0x80) {
+        lisaa(m);
+    } else if (m < 0x800) {
+        lisaa(0xC0 | (m >> 6));
+        lisaa(0x80 | (m & 0x3F));
+    } else if (m < 0x10000) {
+        lisaa(0xE0 | (m >> 12));
+        lisaa(0x80 | ((m >> 6) & 0x3F));
+        lisaa(0x80 | (m & 0x3F));
+    } else {
+        lisaa(0xF0 | (m >> 18));
+        lisaa(0x80 | ((m >> 12) & 0x3F));
+        lisaa(0x80 | ((m >> 6) & 0x3F));
+        lisaa(0x80 | (m & 0x3F));
+    }
+}
+
 } // namespace
 
 char32_t Cp1252Merkki(unsigned char tavu) {
@@ -78,20 +99,6 @@ std::optional<unsigned char> Cp1252Tavu(char32_t merkki) {
     return std::nullopt;
 }
 
-std::optional<std::u32string> Utf8Merkit(std::string_view utf8) {
-    std::u32string tulos;
-    tulos.reserve(utf8.size());
-    std::size_t i = 0;
-    while (i < utf8.size()) {
-        const auto merkki = SeuraavaUtf8(utf8, i);
-        if (!merkki) {
-            return std::nullopt;
-        }
-        tulos.push_back(*merkki);
-    }
-    return tulos;
-}
-
 std::string Utf8Cp1252ksi(std::string_view utf8) {
     std::string tulos;
     tulos.reserve(utf8.size());
@@ -107,26 +114,6 @@ std::string Utf8Cp1252ksi(std::string_view utf8) {
         tulos.push_back(tavu ? static_cast<char>(*tavu) : '?');
     }
     return tulos;
-}
-
-void LisaaUtf8(std::string& kohde, char32_t merkki) {
-    const auto lisaa = [&kohde](std::uint32_t b) { kohde.push_back(static_cast<char>(b)); };
-    const auto m = static_cast<std::uint32_t>(merkki);
-    if (m < 0x80) {
-        lisaa(m);
-    } else if (m < 0x800) {
-        lisaa(0xC0 | (m >> 6));
-        lisaa(0x80 | (m & 0x3F));
-    } else if (m < 0x10000) {
-        lisaa(0xE0 | (m >> 12));
-        lisaa(0x80 | ((m >> 6) & 0x3F));
-        lisaa(0x80 | (m & 0x3F));
-    } else {
-        lisaa(0xF0 | (m >> 18));
-        lisaa(0x80 | ((m >> 12) & 0x3F));
-        lisaa(0x80 | ((m >> 6) & 0x3F));
-        lisaa(0x80 | (m & 0x3F));
-    }
 }
 
 std::string Cp1252Utf8ksi(std::string_view ansi) {

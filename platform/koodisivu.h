@@ -15,18 +15,12 @@ char32_t Cp1252Merkki(unsigned char tavu);
 // The byte of one character, or nothing if the code page lacks it.
 std::optional<unsigned char> Cp1252Tavu(char32_t merkki);
 
-// The characters of a UTF-8 text, or nothing if it is not valid UTF-8
-// (overlong forms, surrogates and values past U+10FFFF are invalid).
-std::optional<std::u32string> Utf8Merkit(std::string_view utf8);
-
 // UTF-8 to Windows-1252. A character the code page lacks, and every byte of an
-// invalid sequence, becomes '?', as Windows does.
+// invalid sequence (overlong forms, surrogates and values past U+10FFFF are
+// invalid), becomes '?', as Windows does.
 std::string Utf8Cp1252ksi(std::string_view utf8);
 
 // Windows-1252 to UTF-8; never fails.
 std::string Cp1252Utf8ksi(std::string_view ansi);
-
-// One character as UTF-8.
-void LisaaUtf8(std::string& kohde, char32_t merkki);
 
 } // namespace sorvik

@@ -20,7 +20,6 @@
 #include <QLockFile>
 #include <QSaveFile>
 
-#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
@@ -39,6 +38,9 @@ namespace {
 
 using sorvik::rekisteri::Arvo;
 using sorvik::rekisteri::Avain;
+using sorvik::rekisteri::Cp1252Tekstiksi;
+using sorvik::rekisteri::OnTekstilaji;
+using sorvik::rekisteri::Utf16Tavuiksi;
 
 // A value may hold at most this much; the whole file at most SuurinTiedosto.
 // Anything bigger is not ours and is not read into memory.
@@ -98,24 +100,9 @@ bool SuljeKahva(HKEY h) {
 
 // ---------------------------------------------------------------- text
 
+// A name given to the "A" functions; null is the empty name.
 QString AnsiTekstiksi(const char* ansi) {
-    QString s;
-    for (const char* p = ansi; *p != '\0'; ++p) {
-        s.append(
-            QChar(static_cast<char16_t>(sorvik::Cp1252Merkki(static_cast<unsigned char>(*p)))));
-    }
-    return s;
-}
-
-QByteArray AnsiUtf16ksi(const BYTE* data, DWORD koko) {
-    QByteArray tulos;
-    tulos.reserve(static_cast<qsizetype>(koko) * 2);
-    for (DWORD k = 0; k < koko; ++k) {
-        const char32_t c = sorvik::Cp1252Merkki(data[k]);
-        tulos.append(static_cast<char>(c & 0xFF));
-        tulos.append(static_cast<char>(c >> 8));
-    }
-    return tulos;
+    return ansi == nullptr ? QString() : Cp1252Tekstiksi(ansi);
 }
 
 QByteArray Utf16Ansiksi(const QByteArray& utf16) {
@@ -138,28 +125,24 @@ QByteArray Utf16Ansiksi(const QByteArray& utf16) {
     return tulos;
 }
 
-bool OnTekstilaji(DWORD tyyppi) {
-    return tyyppi == REG_SZ || tyyppi == REG_EXPAND_SZ || tyyppi == REG_MULTI_SZ;
-}
+// The key a call names: the path of its handle and the subkey path under it.
+struct Kohde {
+    QStringList pohja;
+    QStringList ala;
+};
 
-// A key path given to the "A" functions: names joined by single backslashes,
-// one trailing backslash allowed. Null or empty gives the empty path.
-std::optional<QStringList> JasennaPolku(LPCSTR polku) {
-    QStringList tulos;
-    if (polku == nullptr || *polku == '\0') {
-        return tulos;
+// Fills `kohde`, or gives the result code of a bad handle or subkey path.
+LONG JasennaKohde(HKEY hKey, LPCSTR lpSubKey, Kohde& kohde) {
+    auto pohja = KahvanPolku(hKey);
+    if (!pohja) {
+        return ERROR_INVALID_HANDLE;
     }
-    tulos = AnsiTekstiksi(polku).split(u'\\');
-    if (tulos.size() > 1 && tulos.back().isEmpty()) {
-        tulos.removeLast();
+    auto ala = sorvik::rekisteri::JasennaAvainpolku(AnsiTekstiksi(lpSubKey));
+    if (!ala) {
+        return ERROR_BAD_PATHNAME;
     }
-    for (const QString& osa : tulos) {
-        if (osa.isEmpty() || osa.size() > 255 ||
-            std::any_of(osa.begin(), osa.end(), [](QChar c) { return c.unicode() < 0x20; })) {
-            return std::nullopt;
-        }
-    }
-    return tulos;
+    kohde = {std::move(*pohja), std::move(*ala)};
+    return ERROR_SUCCESS;
 }
 
 // ---------------------------------------------------------------- the file
@@ -373,6 +356,46 @@ Luettu LueNykyinen() {
     return LueTiedosto(TiedostonNimi(Kansio()));
 }
 
+// RegOpenKeyA, and with `luo` RegCreateKeyA.
+LONG AvaaTaiLuo(HKEY hKey, LPCSTR lpSubKey, PHKEY phkResult, bool luo) {
+    if (phkResult == nullptr) {
+        return ERROR_INVALID_PARAMETER;
+    }
+    *phkResult = nullptr;
+    Kohde kohde;
+    if (const LONG virhe = JasennaKohde(hKey, lpSubKey, kohde); virhe != ERROR_SUCCESS) {
+        return virhe;
+    }
+    if (kohde.ala.isEmpty()) {
+        *phkResult = hKey;
+        return ERROR_SUCCESS;
+    }
+    const auto etsi = [&kohde](const Avain& juuri) {
+        const Avain* vanhempi = juuri.Polku(kohde.pohja);
+        if (vanhempi == nullptr) {
+            return ERROR_KEY_DELETED;
+        }
+        return vanhempi->Polku(kohde.ala) != nullptr ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND;
+    };
+    const Luettu luettu = LueNykyinen();
+    LONG tulos = luettu.virhe != ERROR_SUCCESS ? luettu.virhe : etsi(luettu.sisalto.juuri);
+    // Nothing to write if the key is already there.
+    if (luo && tulos != ERROR_SUCCESS) {
+        tulos = Muokkaa([&kohde](Avain& juuri, bool& muuttui) {
+            Avain* vanhempi = juuri.Polku(kohde.pohja);
+            if (vanhempi == nullptr) {
+                return ERROR_KEY_DELETED;
+            }
+            vanhempi->LuoPolku(kohde.ala, muuttui);
+            return ERROR_SUCCESS;
+        });
+    }
+    if (tulos == ERROR_SUCCESS) {
+        *phkResult = UusiKahva(kohde.pohja + kohde.ala);
+    }
+    return tulos;
+}
+
 } // namespace
 
 // ---------------------------------------------------------------- functions
@@ -380,106 +403,11 @@ Luettu LueNykyinen() {
 extern "C" {
 
 LSTATUS RegOpenKeyA(HKEY hKey, LPCSTR lpSubKey, PHKEY phkResult) {
-    if (phkResult == nullptr) {
-        return ERROR_INVALID_PARAMETER;
-    }
-    *phkResult = nullptr;
-    const auto pohja = KahvanPolku(hKey);
-    if (!pohja) {
-        return ERROR_INVALID_HANDLE;
-    }
-    const auto ala = JasennaPolku(lpSubKey);
-    if (!ala) {
-        return ERROR_BAD_PATHNAME;
-    }
-    if (ala->isEmpty()) {
-        *phkResult = hKey;
-        return ERROR_SUCCESS;
-    }
-    const Luettu luettu = LueNykyinen();
-    if (luettu.virhe != ERROR_SUCCESS) {
-        return luettu.virhe;
-    }
-    const Avain* vanhempi = luettu.sisalto.juuri.Polku(*pohja);
-    if (vanhempi == nullptr) {
-        return ERROR_KEY_DELETED;
-    }
-    QStringList polku = *pohja;
-    const Avain* a = vanhempi;
-    for (const QString& osa : *ala) {
-        a = a->Alaavain(osa);
-        if (a == nullptr) {
-            return ERROR_FILE_NOT_FOUND;
-        }
-        polku.append(a->nimi);
-    }
-    *phkResult = UusiKahva(std::move(polku));
-    return ERROR_SUCCESS;
+    return AvaaTaiLuo(hKey, lpSubKey, phkResult, false);
 }
 
 LSTATUS RegCreateKeyA(HKEY hKey, LPCSTR lpSubKey, PHKEY phkResult) {
-    if (phkResult == nullptr) {
-        return ERROR_INVALID_PARAMETER;
-    }
-    *phkResult = nullptr;
-    const auto pohja = KahvanPolku(hKey);
-    if (!pohja) {
-        return ERROR_INVALID_HANDLE;
-    }
-    const auto ala = JasennaPolku(lpSubKey);
-    if (!ala) {
-        return ERROR_BAD_PATHNAME;
-    }
-    if (ala->isEmpty()) {
-        *phkResult = hKey;
-        return ERROR_SUCCESS;
-    }
-    // Nothing to write if the key is already there.
-    {
-        const Luettu luettu = LueNykyinen();
-        if (luettu.virhe == ERROR_SUCCESS) {
-            if (const Avain* vanhempi = luettu.sisalto.juuri.Polku(*pohja)) {
-                QStringList polku = *pohja;
-                const Avain* a = vanhempi;
-                for (const QString& osa : *ala) {
-                    a = a->Alaavain(osa);
-                    if (a == nullptr) {
-                        break;
-                    }
-                    polku.append(a->nimi);
-                }
-                if (a != nullptr) {
-                    *phkResult = UusiKahva(std::move(polku));
-                    return ERROR_SUCCESS;
-                }
-            }
-        }
-    }
-    QStringList polku;
-    const LONG tulos = Muokkaa([&](Avain& juuri, bool& muuttui) {
-        Avain* vanhempi = juuri.Polku(*pohja);
-        if (vanhempi == nullptr) {
-            return ERROR_KEY_DELETED;
-        }
-        polku = *pohja;
-        Avain* a = vanhempi;
-        for (const QString& osa : *ala) {
-            Avain* seuraava = a->Alaavain(osa);
-            if (seuraava == nullptr) {
-                a->alaavaimet.push_back(Avain{osa, {}, {}});
-                seuraava = &a->alaavaimet.back();
-                muuttui = true;
-            }
-            a = seuraava;
-            polku.append(a->nimi);
-        }
-        return ERROR_SUCCESS;
-    });
-    if (tulos != ERROR_SUCCESS) {
-        return tulos;
-    }
-    *phkResult = UusiKahva(std::move(polku));
-    return ERROR_SUCCESS;
+    return AvaaTaiLuo(hKey, lpSubKey, phkResult, true);
 }
 
 LSTATUS RegQueryValueExA(HKEY hKey, LPCSTR lpValueName, LPDWORD lpReserved, LPDWORD lpType,
@@ -499,7 +427,7 @@ LSTATUS RegQueryValueExA(HKEY hKey, LPCSTR lpValueName, LPDWORD lpReserved, LPDW
     if (avain == nullptr) {
         return polku->isEmpty() ? ERROR_FILE_NOT_FOUND : ERROR_KEY_DELETED;
     }
-    const Arvo* arvo = avain->Etsi(lpValueName == nullptr ? QString() : AnsiTekstiksi(lpValueName));
+    const Arvo* arvo = avain->Etsi(AnsiTekstiksi(lpValueName));
     if (arvo == nullptr) {
         return ERROR_FILE_NOT_FOUND;
     }
@@ -538,13 +466,13 @@ LSTATUS RegSetValueExA(HKEY hKey, LPCSTR lpValueName, DWORD Reserved, DWORD dwTy
     if (!polku) {
         return ERROR_INVALID_HANDLE;
     }
-    const QString nimi = lpValueName == nullptr ? QString() : AnsiTekstiksi(lpValueName);
+    const QString nimi = AnsiTekstiksi(lpValueName);
     if (nimi.size() > 16383) {
         return ERROR_INVALID_PARAMETER;
     }
     QByteArray data;
     if (OnTekstilaji(dwType)) {
-        data = AnsiUtf16ksi(lpData, cbData);
+        data = Utf16Tavuiksi(Cp1252Tekstiksi(QByteArrayView(lpData, cbData)));
         // Text always ends with its zero, whether or not the caller counted it.
         if (dwType != REG_MULTI_SZ && (cbData == 0 || lpData[cbData - 1] != 0)) {
             data.append(2, '\0');
@@ -578,15 +506,11 @@ LSTATUS RegDeleteKeyA(HKEY hKey, LPCSTR lpSubKey) {
     if (lpSubKey == nullptr) {
         return ERROR_INVALID_PARAMETER;
     }
-    const auto pohja = KahvanPolku(hKey);
-    if (!pohja) {
-        return ERROR_INVALID_HANDLE;
+    Kohde kohde;
+    if (const LONG virhe = JasennaKohde(hKey, lpSubKey, kohde); virhe != ERROR_SUCCESS) {
+        return virhe;
     }
-    const auto ala = JasennaPolku(lpSubKey);
-    if (!ala) {
-        return ERROR_BAD_PATHNAME;
-    }
-    QStringList polku = *pohja + *ala;
+    QStringList polku = kohde.pohja + kohde.ala;
     if (polku.isEmpty()) {
         return ERROR_ACCESS_DENIED; // the root itself
     }
@@ -596,11 +520,11 @@ LSTATUS RegDeleteKeyA(HKEY hKey, LPCSTR lpSubKey) {
         if (vanhempi == nullptr) {
             return ERROR_FILE_NOT_FOUND;
         }
-        const Avain* kohde = vanhempi->Alaavain(viimeinen);
-        if (kohde == nullptr) {
+        const Avain* kohdeAvain = vanhempi->Alaavain(viimeinen);
+        if (kohdeAvain == nullptr) {
             return ERROR_FILE_NOT_FOUND;
         }
-        if (!kohde->alaavaimet.empty()) {
+        if (!kohdeAvain->alaavaimet.empty()) {
             return ERROR_ACCESS_DENIED;
         }
         muuttui = vanhempi->PoistaAlaavain(viimeinen);

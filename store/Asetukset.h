@@ -4,6 +4,7 @@
 #include "rekisteri.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace sorvik {
@@ -32,5 +33,9 @@ void KirjoitaArvo(HKEY juuri, const std::string& polku, const std::string& nimi,
 
 // Reads one value as UTF-8 text, or "Not Found". Never creates the key.
 std::string LueArvo(HKEY juuri, const std::string& polku, const std::string& nimi);
+
+// A whole signed 32-bit number in stored text, blanks around it and a plus sign
+// allowed; nothing for any other text.
+std::optional<std::int32_t> Kokonaisluku(const std::string& teksti);
 
 } // namespace sorvik

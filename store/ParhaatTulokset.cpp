@@ -2,36 +2,27 @@
 
 #include "Asetukset.h"
 
-#include <charconv>
+#include <algorithm>
+#include <limits>
 #include <optional>
 
 namespace sorvik {
 
 namespace {
 
-std::string Nimi(const char* perusosa, int sija) {
+std::string Nimi(const char* perusosa, std::size_t sija) {
     return std::string(perusosa) + static_cast<char>('0' + sija);
 }
 
 // A stored streak: a whole number from -32768 to 32767, blanks around it and a
 // plus sign allowed.
 std::optional<std::int16_t> Tulos(const std::string& teksti) {
-    const auto alku = teksti.find_first_not_of(" \t");
-    if (alku == std::string::npos) {
+    const auto luku = Kokonaisluku(teksti);
+    if (!luku || *luku < std::numeric_limits<std::int16_t>::min() ||
+        *luku > std::numeric_limits<std::int16_t>::max()) {
         return std::nullopt;
     }
-    const auto loppu = teksti.find_last_not_of(" \t") + 1;
-    const char* p = teksti.data() + alku;
-    const char* const e = teksti.data() + loppu;
-    if (*p == '+') {
-        ++p;
-    }
-    std::int16_t luku = 0;
-    const auto [kohta, virhe] = std::from_chars(p, e, luku);
-    if (virhe != std::errc() || kohta != e || p == e) {
-        return std::nullopt;
-    }
-    return luku;
+    return static_cast<std::int16_t>(*luku);
 }
 
 } // namespace
@@ -41,12 +32,11 @@ ParhaatTulokset::ParhaatTulokset() {
 }
 
 void ParhaatTulokset::LataaParhaatTulokset() {
-    for (int i = 0; i < Koko; ++i) {
-        const auto k = static_cast<std::size_t>(i);
-        const std::string nimi = LueArvo(HKEY_CURRENT_USER, OhjelmanAvain, Nimi("ParasPelaaja", i));
+    for (std::size_t k = 0; k < Koko; ++k) {
+        const std::string nimi = LueArvo(HKEY_CURRENT_USER, OhjelmanAvain, Nimi("ParasPelaaja", k));
         ParasPelaaja[k] = nimi.empty() || nimi == EiLoytynyt ? std::string(OletusNimi) : nimi;
 
-        const std::string tulos = LueArvo(HKEY_CURRENT_USER, OhjelmanAvain, Nimi("ParasTulos", i));
+        const std::string tulos = LueArvo(HKEY_CURRENT_USER, OhjelmanAvain, Nimi("ParasTulos", k));
         if (tulos.empty() || tulos == EiLoytynyt) {
             ParasTulos[k] = 0;
         } else if (const auto luku = Tulos(tulos)) {
@@ -58,63 +48,42 @@ void ParhaatTulokset::LataaParhaatTulokset() {
 
 void ParhaatTulokset::Lisaa(const std::string& nimi, std::int16_t voitot) {
     // The first rank whose streak the new one beats; equal streaks stay above it.
-    int sija = 0;
-    while (sija < Koko && voitot <= ParasTulos[static_cast<std::size_t>(sija)]) {
-        ++sija;
-    }
-    if (sija == Koko) {
+    const auto ohitettu = std::find_if(ParasTulos.begin(), ParasTulos.end(),
+                                       [voitot](std::int16_t t) { return voitot > t; });
+    if (ohitettu == ParasTulos.end()) {
         return; // not good enough for the list: nothing to insert
     }
+    const auto sija = ohitettu - ParasTulos.begin();
     ViimeksiListallePaassytPelaaja = nimi;
 
-    std::array<std::string, Koko> nimet;
-    std::array<std::int16_t, Koko> tulokset{};
-    for (int i = 0; i < Koko; ++i) {
-        const auto k = static_cast<std::size_t>(i);
-        if (i < sija) {
-            nimet[k] = ParasPelaaja[k];
-            tulokset[k] = ParasTulos[k];
-        } else if (i == sija) {
-            nimet[k] = nimi;
-            tulokset[k] = voitot;
-        } else {
-            nimet[k] = ParasPelaaja[k - 1];
-            tulokset[k] = ParasTulos[k - 1];
-        }
-    }
+    auto nimet = ParasPelaaja;
+    auto tulokset = ParasTulos;
+    std::shift_right(nimet.begin() + sija, nimet.end(), 1);
+    std::shift_right(tulokset.begin() + sija, tulokset.end(), 1);
+    nimet[static_cast<std::size_t>(sija)] = nimi;
+    tulokset[static_cast<std::size_t>(sija)] = voitot;
     TallennaParhaatTulokset(nimet, tulokset);
     LataaParhaatTulokset();
 }
 
 void ParhaatTulokset::Tyhjenna() {
-    for (int i = 0; i < Koko; ++i) {
-        const auto k = static_cast<std::size_t>(i);
-        KirjoitaArvo(HKEY_CURRENT_USER, OhjelmanAvainKirjoitus, Nimi("ParasPelaaja", i), REG_SZ,
-                     std::string(OletusNimi));
-        KirjoitaArvo(HKEY_CURRENT_USER, OhjelmanAvainKirjoitus, Nimi("ParasTulos", i), REG_SZ,
-                     std::string("0"));
-        ParasPelaaja[k] = OletusNimi;
-        ParasTulos[k] = 0;
-    }
+    ParasPelaaja.fill(OletusNimi);
+    ParasTulos.fill(0);
+    TallennaParhaatTulokset(ParasPelaaja, ParasTulos);
 }
 
 bool ParhaatTulokset::OnOletus() const {
-    for (int i = 0; i < Koko; ++i) {
-        const auto k = static_cast<std::size_t>(i);
-        if (ParasPelaaja[k] != OletusNimi || ParasTulos[k] != 0) {
-            return false;
-        }
-    }
-    return true;
+    return std::all_of(ParasPelaaja.begin(), ParasPelaaja.end(),
+                       [](const std::string& n) { return n == OletusNimi; }) &&
+           std::all_of(ParasTulos.begin(), ParasTulos.end(), [](std::int16_t t) { return t == 0; });
 }
 
 void ParhaatTulokset::TallennaParhaatTulokset(const std::array<std::string, Koko>& nimet,
                                               const std::array<std::int16_t, Koko>& tulokset) {
-    for (int i = 0; i < Koko; ++i) {
-        const auto k = static_cast<std::size_t>(i);
-        KirjoitaArvo(HKEY_CURRENT_USER, OhjelmanAvainKirjoitus, Nimi("ParasPelaaja", i), REG_SZ,
+    for (std::size_t k = 0; k < Koko; ++k) {
+        KirjoitaArvo(HKEY_CURRENT_USER, OhjelmanAvainKirjoitus, Nimi("ParasPelaaja", k), REG_SZ,
                      nimet[k]);
-        KirjoitaArvo(HKEY_CURRENT_USER, OhjelmanAvainKirjoitus, Nimi("ParasTulos", i), REG_SZ,
+        KirjoitaArvo(HKEY_CURRENT_USER, OhjelmanAvainKirjoitus, Nimi("ParasTulos", k), REG_SZ,
                      std::to_string(tulokset[k]));
     }
 }

@@ -3,34 +3,22 @@
 #include "RekisteriTiedosto.h"
 #include "TestiKoti.h"
 
-#include <QElapsedTimer>
-#include <QProcess>
 #include <QThread>
 
 #include <csignal>
-#include <memory>
 #include <random>
-#include <vector>
 
 namespace {
 
 using Prosessit = TestiKoti;
-
-std::unique_ptr<QProcess> Kaynnista(const QString& avain, const QString& etuliite, int maara) {
-    auto p = std::make_unique<QProcess>();
-    p->setProgram(QStringLiteral(SORVIK_KIRJOITTAJA));
-    p->setArguments({avain, etuliite, QString::number(maara)});
-    p->start();
-    return p;
-}
 
 TEST_F(Prosessit, RinnakkaisetKirjoittajatEivatHukkaaToistenArvoja) {
     constexpr int Kirjoittajia = 4;
     constexpr int Arvoja = 40;
     std::vector<std::unique_ptr<QProcess>> kirjoittajat;
     for (int k = 0; k < Kirjoittajia; ++k) {
-        kirjoittajat.push_back(
-            Kaynnista(QStringLiteral("Software\\Yhteinen"), QStringLiteral("k%1_").arg(k), Arvoja));
+        kirjoittajat.push_back(KaynnistaKirjoittaja(QStringLiteral("Software\\Yhteinen"),
+                                                    QStringLiteral("k%1_").arg(k), Arvoja));
     }
     for (auto& p : kirjoittajat) {
         ASSERT_TRUE(p->waitForFinished(60000));
@@ -49,29 +37,25 @@ TEST_F(Prosessit, RinnakkaisetKirjoittajatEivatHukkaaToistenArvoja) {
 TEST_F(Prosessit, TapettuKirjoittajaEiRikoTiedostoaEikaHukkaaPalautunutta) {
     std::mt19937 satunnainen(7);
     std::uniform_int_distribution<int> viive(5, 60);
-    std::vector<std::pair<std::string, int>> kuitatut;
+    std::vector<std::pair<std::string, std::string>> kuitatut;
     for (int kierros = 0; kierros < 12; ++kierros) {
         const std::string etuliite = "r" + std::to_string(kierros) + "_";
-        auto p =
-            Kaynnista(QStringLiteral("Software\\Kaatuva"), QString::fromStdString(etuliite), -1);
+        auto p = KaynnistaKirjoittaja(QStringLiteral("Software\\Kaatuva"),
+                                      QString::fromStdString(etuliite), -1);
         ASSERT_TRUE(p->waitForStarted(10000));
         // Let it write for a moment, then kill it wherever it is.
         QThread::msleep(static_cast<unsigned long>(viive(satunnainen)));
         ::kill(static_cast<pid_t>(p->processId()), SIGKILL);
         ASSERT_TRUE(p->waitForFinished(10000));
-        const QList<QByteArray> rivit = p->readAllStandardOutput().split('\n');
-        for (const QByteArray& rivi : rivit) {
-            if (rivi.startsWith("ok ")) {
-                kuitatut.emplace_back(etuliite + rivi.mid(3).toStdString(), rivi.mid(3).toInt());
-            }
-        }
+        const auto uudet = Kuitatut(*p, etuliite);
+        kuitatut.insert(kuitatut.end(), uudet.begin(), uudet.end());
 
         // The file parses whole after every kill.
         const auto luettu = sorvik::rekisteri::Jasenna(LuePesa());
         EXPECT_FALSE(luettu.kelvoton);
         EXPECT_EQ(luettu.hylatytRivit, 0);
         for (const auto& [nimi, n] : kuitatut) {
-            EXPECT_EQ(LueTeksti("Software\\Kaatuva", nimi.c_str()), std::to_string(n)) << nimi;
+            EXPECT_EQ(LueTeksti("Software\\Kaatuva", nimi.c_str()), n) << nimi;
         }
     }
     EXPECT_GT(kuitatut.size(), 0u);

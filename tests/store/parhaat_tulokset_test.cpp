@@ -6,13 +6,11 @@
 
 #include <QFileInfo>
 
-#include <vector>
-
 namespace {
 
-using sorvik::OhjelmanAvain;
 using sorvik::ParhaatTulokset;
 
+// A list written out as "name=streak,name=streak,..." from the first rank on.
 class Lista : public TestiKoti {
 protected:
     static void Tallenna(int sija, const std::string& nimi, const std::string& tulos) {
@@ -21,73 +19,90 @@ protected:
         sorvik::KirjoitaArvo(HKEY_CURRENT_USER, sorvik::OhjelmanAvainKirjoitus,
                              "ParasTulos" + std::to_string(sija), 1, tulos);
     }
-    static std::vector<int> Tulokset(const ParhaatTulokset& l) {
-        return {l.ParasTulos.begin(), l.ParasTulos.end()};
+    static void Tallenna(const QString& lista) {
+        int sija = 0;
+        for (const QString& rivi : lista.split(u',')) {
+            Tallenna(sija++, rivi.section(u'=', 0, 0).toStdString(),
+                     rivi.section(u'=', 1).toStdString());
+        }
     }
-    static std::string Tallennettu(const std::string& nimi) {
-        return sorvik::LueArvo(HKEY_CURRENT_USER, OhjelmanAvain, nimi);
+    // What the store holds.
+    static QString Tallennetut() {
+        QStringList rivit;
+        for (int i = 0; i < ParhaatTulokset::Koko; ++i) {
+            const auto lue = [i](const char* perusosa) {
+                return QString::fromStdString(sorvik::LueArvo(
+                    HKEY_CURRENT_USER, sorvik::OhjelmanAvain, perusosa + std::to_string(i)));
+            };
+            rivit.append(lue("ParasPelaaja") + u'=' + lue("ParasTulos"));
+        }
+        return rivit.join(u',');
+    }
+    // What the list shows.
+    static QString Naytetyt(const ParhaatTulokset& l) {
+        QStringList rivit;
+        for (std::size_t i = 0; i < ParhaatTulokset::Koko; ++i) {
+            rivit.append(QString::fromStdString(l.ParasPelaaja[i]) + u'=' +
+                         QString::number(l.ParasTulos[i]));
+        }
+        return rivit.join(u',');
+    }
+    // The given ranks first, default entries after them.
+    static QString Oletuksin(QString alku) {
+        while (alku.count(u'=') < ParhaatTulokset::Koko) {
+            alku += alku.isEmpty() ? QStringLiteral("Harvokki=0") : QStringLiteral(",Harvokki=0");
+        }
+        return alku;
+    }
+    static ParhaatTulokset Ladattu() {
+        ParhaatTulokset l;
+        l.LataaParhaatTulokset();
+        return l;
     }
 };
 
 TEST_F(Lista, OletuslistaJaEnsimmainenTulos) {
-    ParhaatTulokset l;
-    l.LataaParhaatTulokset();
+    ParhaatTulokset l = Ladattu();
     EXPECT_TRUE(l.OnOletus());
-    for (const auto& nimi : l.ParasPelaaja) {
-        EXPECT_EQ(nimi, "Harvokki");
-    }
+    EXPECT_EQ(Naytetyt(l), Oletuksin({}));
     EXPECT_FALSE(QFileInfo::exists(Pesa())) << "loading writes nothing";
     EXPECT_FALSE(l.Kelpaa(0));
     EXPECT_TRUE(l.Kelpaa(1));
 
     l.Lisaa("Maija", 1);
-    EXPECT_EQ(l.ParasPelaaja[0], "Maija");
-    EXPECT_EQ(Tulokset(l), (std::vector<int>{1, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(Naytetyt(l), Oletuksin("Maija=1"));
     EXPECT_EQ(l.ViimeksiListallePaassytPelaaja, "Maija");
     EXPECT_FALSE(l.OnOletus());
     // All twenty values are stored, and a fresh load sees the same list.
-    for (int i = 0; i < 10; ++i) {
-        EXPECT_EQ(Tallennettu("ParasPelaaja" + std::to_string(i)), i == 0 ? "Maija" : "Harvokki");
-        EXPECT_EQ(Tallennettu("ParasTulos" + std::to_string(i)), i == 0 ? "1" : "0");
-    }
-    ParhaatTulokset toinen;
-    toinen.LataaParhaatTulokset();
-    EXPECT_EQ(toinen.ParasPelaaja, l.ParasPelaaja);
-    EXPECT_EQ(toinen.ParasTulos, l.ParasTulos);
+    EXPECT_EQ(Tallennetut(), Oletuksin("Maija=1"));
+    const ParhaatTulokset toinen = Ladattu();
+    EXPECT_EQ(Naytetyt(toinen), Naytetyt(l));
     EXPECT_EQ(toinen.ViimeksiListallePaassytPelaaja, "");
 }
 
-TEST_F(Lista, TasatulosMeneeKaikkienSamojenAlle) {
-    const std::vector<std::pair<std::string, std::string>> alku = {
-        {"A", "5"}, {"B", "3"}, {"C", "3"}, {"D", "2"}, {"E", "0"},
-        {"F", "0"}, {"G", "0"}, {"H", "0"}, {"I", "0"}, {"J", "0"}};
-    for (int i = 0; i < 10; ++i) {
-        Tallenna(i, alku[static_cast<std::size_t>(i)].first,
-                 alku[static_cast<std::size_t>(i)].second);
-    }
-    ParhaatTulokset l;
-    l.LataaParhaatTulokset();
+// Insertions one after another: a streak goes below every equal one, the last
+// rank drops off, an empty name shows as the default and a name is stored in
+// the code page.
+TEST_F(Lista, LisaysSijoittuuTasatulostenAlle) {
+    Tallenna("A=5,B=3,C=3,D=2,E=0,F=0,G=0,H=0,I=0,J=0");
+    ParhaatTulokset l = Ladattu();
     EXPECT_FALSE(l.Kelpaa(0)) << "equal to the last rank does not qualify";
-    l.Lisaa("Uusi", 3);
-    EXPECT_EQ(Tulokset(l), (std::vector<int>{5, 3, 3, 3, 2, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(l.ParasPelaaja[2], "C");
-    EXPECT_EQ(l.ParasPelaaja[3], "Uusi");
-    EXPECT_EQ(l.ParasPelaaja[4], "D");
-    EXPECT_EQ(l.ParasPelaaja[9], "I") << "the old last rank drops off";
-
-    l.Lisaa("Paras", 6);
-    EXPECT_EQ(l.ParasPelaaja[0], "Paras");
-    EXPECT_EQ(l.ParasPelaaja[1], "A");
-    EXPECT_EQ(Tulokset(l), (std::vector<int>{6, 5, 3, 3, 3, 2, 0, 0, 0, 0}));
-    EXPECT_EQ(l.ViimeksiListallePaassytPelaaja, "Paras");
+    const std::tuple<std::string, std::int16_t, QString> lisaykset[] = {
+        {"Uusi", 3, "A=5,B=3,C=3,Uusi=3,D=2,E=0,F=0,G=0,H=0,I=0"},
+        {"Paras", 6, "Paras=6,A=5,B=3,C=3,Uusi=3,D=2,E=0,F=0,G=0,H=0"},
+        {"", 1, "Paras=6,A=5,B=3,C=3,Uusi=3,D=2,Harvokki=1,E=0,F=0,G=0"},
+        {"Jyrä Ω", 2, "Paras=6,A=5,B=3,C=3,Uusi=3,D=2,Jyrä ?=2,Harvokki=1,E=0,F=0"},
+    };
+    for (const auto& [nimi, voitot, odotettu] : lisaykset) {
+        l.Lisaa(nimi, voitot);
+        EXPECT_EQ(Naytetyt(l), odotettu) << nimi;
+        EXPECT_EQ(l.ViimeksiListallePaassytPelaaja, nimi);
+    }
 }
 
 TEST_F(Lista, KelpaamatonTulosEiMuutaMitaan) {
-    for (int i = 0; i < 10; ++i) {
-        Tallenna(i, "X", std::to_string(10 - i));
-    }
-    ParhaatTulokset l;
-    l.LataaParhaatTulokset();
+    Tallenna("X=10,X=9,X=8,X=7,X=6,X=5,X=4,X=3,X=2,X=1");
+    ParhaatTulokset l = Ladattu();
     l.ViimeksiListallePaassytPelaaja = "Edellinen";
     const QByteArray ennen = LuePesa();
     l.Lisaa("Heikko", 1);
@@ -97,20 +112,9 @@ TEST_F(Lista, KelpaamatonTulosEiMuutaMitaan) {
 }
 
 TEST_F(Lista, VirheellisetTallennetutArvot) {
-    Tallenna(0, "", "abc");
-    Tallenna(1, "Not Found", "40000");
-    Tallenna(2, "Kalle", " 7 ");
-    Tallenna(3, "Ville", "007");
-    Tallenna(4, "Olli", "-3");
-    Tallenna(5, "Pia", "");
-    Tallenna(6, "Åke", "5.5");
-    ParhaatTulokset l;
-    l.LataaParhaatTulokset();
-    EXPECT_EQ(l.ParasPelaaja[0], "Harvokki");
-    EXPECT_EQ(l.ParasPelaaja[1], "Harvokki");
-    EXPECT_EQ(l.ParasPelaaja[6], "Åke");
-    EXPECT_EQ(Tulokset(l), (std::vector<int>{0, 0, 7, 7, -3, 0, 0, 0, 0, 0}));
-
+    Tallenna("=abc,Not Found=40000,Kalle= 7 ,Ville=007,Olli=-3,Pia=,Åke=5.5");
+    ParhaatTulokset l = Ladattu();
+    EXPECT_EQ(Naytetyt(l), Oletuksin("Harvokki=0,Harvokki=0,Kalle=7,Ville=7,Olli=-3,Pia=0,Åke=0"));
     // On a reload a text that is no number leaves the rank as it was.
     Tallenna(2, "Kalle", "x");
     Tallenna(5, "Pia", "9");
@@ -119,41 +123,20 @@ TEST_F(Lista, VirheellisetTallennetutArvot) {
     EXPECT_EQ(l.ParasTulos[5], 9);
 }
 
-TEST_F(Lista, TyhjaNimiJaKoodisivunUlkopuoliset) {
-    ParhaatTulokset l;
-    l.LataaParhaatTulokset();
-    l.Lisaa("", 2);
-    EXPECT_EQ(l.ParasPelaaja[0], "Harvokki");
-    EXPECT_EQ(l.ParasTulos[0], 2);
-    EXPECT_EQ(l.ViimeksiListallePaassytPelaaja, "");
-    l.Lisaa("Jyrä Ω", 3);
-    EXPECT_EQ(l.ParasPelaaja[0], "Jyrä ?");
-    EXPECT_EQ(l.ViimeksiListallePaassytPelaaja, "Jyrä Ω");
-}
-
 TEST_F(Lista, TyhjennysKirjoittaaOletukset) {
-    ParhaatTulokset l;
-    l.LataaParhaatTulokset();
+    ParhaatTulokset l = Ladattu();
     l.Lisaa("Maija", 4);
     l.Lisaa("Pekka", 2);
     l.Tyhjenna();
     EXPECT_TRUE(l.OnOletus());
     EXPECT_EQ(l.ViimeksiListallePaassytPelaaja, "Pekka");
-    for (int i = 0; i < 10; ++i) {
-        EXPECT_EQ(Tallennettu("ParasPelaaja" + std::to_string(i)), "Harvokki");
-        EXPECT_EQ(Tallennettu("ParasTulos" + std::to_string(i)), "0");
-    }
-    ParhaatTulokset toinen;
-    toinen.LataaParhaatTulokset();
-    EXPECT_TRUE(toinen.OnOletus());
+    EXPECT_EQ(Tallennetut(), Oletuksin({}));
+    EXPECT_TRUE(Ladattu().OnOletus());
 }
 
 TEST_F(Lista, KirjoittamatonVarastoNayttaaVanhanListan) {
-    QFile este(Kansio());
-    ASSERT_TRUE(este.open(QIODevice::WriteOnly));
-    este.close();
-    ParhaatTulokset l;
-    l.LataaParhaatTulokset();
+    ASSERT_TRUE(EstaKansio());
+    ParhaatTulokset l = Ladattu();
     l.Lisaa("Maija", 3);
     EXPECT_TRUE(l.OnOletus()) << "the reload shows what the store holds";
     EXPECT_EQ(l.ViimeksiListallePaassytPelaaja, "Maija");

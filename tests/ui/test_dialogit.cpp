@@ -9,6 +9,7 @@
 #include "frmKysyNimi.h"
 #include "frmParhaatTulokset.h"
 #include "frmTietoja.h"
+#include "test_paaikkuna_apu.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -23,6 +24,8 @@
 #include <vector>
 
 using namespace sorvik;
+using testi::AlustaTesti;
+using testi::Lue;
 using testi::Vastaaja;
 
 namespace {
@@ -87,25 +90,14 @@ void Kirjoita(QWidget* kohde, const QString& teksti) {
     }
 }
 
-std::string Lue(const char* nimi) {
-    return LueArvo(HKEY_CURRENT_USER, OhjelmanAvain, nimi);
-}
-
-// Removes the program's key, as on a fresh user profile.
-void TyhjennaVarasto() {
-    RegDeleteKeyA(HKEY_CURRENT_USER, OhjelmanAvain);
-}
-
 } // namespace
 
 class TestDialogit : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() {
-        TyhjennaVarasto();
-        NaytaOletusosoitin();
-    }
+    // Each test starts from a fresh profile of its own, never the user's.
+    void init() { AlustaTesti(); }
 
     // --- frmParhaatTulokset -------------------------------------------------
 

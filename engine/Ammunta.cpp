@@ -81,15 +81,18 @@ void Peli::Upota(Laivasto& laivasto, int indeksi) {
     }
 }
 
+void Peli::PalautaEdellinen(Ruudukko ruudukko, int ruutu, Edellinen osui) {
+    // Only the newest shot shows a latest-shot picture.
+    if (osui != Edellinen::Ei_ole) {
+        tk_.AsetaRuudunKuva(ruudukko, ruutu, osui == Edellinen::Osui ? Kuva::Osuma : Kuva::Ohi);
+    }
+}
+
 void Peli::imgKone_Click(int ruutu) {
     if (!PelaajanVuoro || !AmmuntaKaynnissa || !OnRuutu(ruutu) || lopetetaan_) {
         return;
     }
-    if (PelaajanEdellinenOsui == Edellinen::Osui) {
-        tk_.AsetaRuudunKuva(Ruudukko::Kone, PelaajanEdellinenRuutu, Kuva::Osuma);
-    } else if (PelaajanEdellinenOsui == Edellinen::Ohi) {
-        tk_.AsetaRuudunKuva(Ruudukko::Kone, PelaajanEdellinenRuutu, Kuva::Ohi);
-    }
+    PalautaEdellinen(Ruudukko::Kone, PelaajanEdellinenRuutu, PelaajanEdellinenOsui);
 
     PelaajanEdellinenRuutu = static_cast<std::int16_t>(ruutu);
     if (KoneenRuudut[ruutu] != Tila::Laiva) {
@@ -177,11 +180,7 @@ void Peli::AmmuTietokoneenPuolesta() {
     std::array<bool, 4> suuntaVaihtui{};
     const int t = ValitseKoneenRuutu(suuntaVaihtui);
 
-    if (KoneenEdellinenOsui == Edellinen::Osui) {
-        tk_.AsetaRuudunKuva(Ruudukko::Pelaaja, KoneenEdellinenRuutu, Kuva::Osuma);
-    } else if (KoneenEdellinenOsui == Edellinen::Ohi) {
-        tk_.AsetaRuudunKuva(Ruudukko::Pelaaja, KoneenEdellinenRuutu, Kuva::Ohi);
-    }
+    PalautaEdellinen(Ruudukko::Pelaaja, KoneenEdellinenRuutu, KoneenEdellinenOsui);
 
     KoneenEdellinenRuutu = static_cast<std::int16_t>(t);
     if (PelaajanRuudut[t] != Tila::Laiva) {

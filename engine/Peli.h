@@ -99,6 +99,7 @@ private:
     bool Lopeta();
     int ValitseKoneenRuutu(std::array<bool, 4>& suuntaVaihtui);
     void Upota(Laivasto& laivasto, int laiva);
+    void PalautaEdellinen(Ruudukko ruudukko, int ruutu, Edellinen osui);
     // Finds the ship that owns a hit square and sinks it when all its squares
     // are hit; nothing when no ship owns the square (an inconsistent fleet).
     std::optional<bool> UpotaJosUponnut(Laivasto& laivasto, const Ruudut& ruudut, int ruutu);

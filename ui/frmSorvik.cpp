@@ -402,7 +402,15 @@ void frmSorvik::SalliValikko(Valikko v, bool sallittu) {
 }
 
 void frmSorvik::SalliPaaikkuna(bool sallittu) {
+    // Disabling the window takes the focus away; give it back where it was,
+    // so that a new game does not leave a grid square looking selected.
+    if (!sallittu && focusWidget() != nullptr) {
+        fokus_ = focusWidget();
+    }
     setEnabled(sallittu);
+    if (sallittu && fokus_ && fokus_->isVisible()) {
+        fokus_->setFocus();
+    }
 }
 
 int frmSorvik::Viesti(const std::string& teksti, const std::string& otsikko, int tyyli) {

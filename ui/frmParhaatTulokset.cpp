@@ -27,9 +27,10 @@ frmParhaatTulokset::frmParhaatTulokset(ParhaatTulokset& lista, QWidget* parent)
                                     Qt::AlignRight);
         lblNimi_[rivi] = UusiTeksti(frParhaat_, QStringLiteral("lblNimi") + indeksi,
                                     QStringLiteral("Harvokki"), Twipit(840, yla, 1935, 255));
+        // Right-aligned and wide enough for a five-digit streak.
         lblTulos_[rivi] =
             UusiTeksti(frParhaat_, QStringLiteral("lblTulos") + indeksi, QStringLiteral("0"),
-                       Twipit(2880, yla, 375, 255), Qt::AlignRight);
+                       Twipit(2805, yla, 690, 255), Qt::AlignRight);
     }
 
     cmdPainike_ = LuoPainikkeet(QStringLiteral("OK"), QStringLiteral("&Tyhjennä"), 4080,
@@ -48,7 +49,13 @@ frmParhaatTulokset::frmParhaatTulokset(ParhaatTulokset& lista, QWidget* parent)
 
 void frmParhaatTulokset::NaytaLista() {
     for (std::size_t i = 0; i < lblNimi_.size(); ++i) {
-        lblNimi_[i]->setText(QString::fromStdString(lista_.ParasPelaaja[i]));
+        // A name too wide for its column ends in an ellipsis; the whole name
+        // shows as the label's tooltip.
+        QLabel* nimi = lblNimi_[i];
+        const QString koko = QString::fromStdString(lista_.ParasPelaaja[i]);
+        const QString mahtuu = nimi->fontMetrics().elidedText(koko, Qt::ElideRight, nimi->width());
+        nimi->setText(mahtuu);
+        nimi->setToolTip(mahtuu == koko ? QString() : koko);
         lblTulos_[i]->setText(QString::number(lista_.ParasTulos[i]));
     }
     cmdPainike_[1]->setEnabled(!lista_.OnOletus());

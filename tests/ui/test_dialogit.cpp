@@ -130,6 +130,25 @@ private slots:
         QVERIFY(Painike(dlg, 1)->isEnabled());
     }
 
+    void parhaat_pitkaNimiJaSuuriTulosMahtuvat() {
+        ParhaatTulokset lista;
+        lista.LataaParhaatTulokset();
+        const std::string levea(16, 'W');
+        lista.Lisaa(levea, 32767);
+        frmParhaatTulokset dlg(lista);
+        auto* nimi = Osa<QLabel>(dlg, "lblNimi(0)");
+        auto* tulos = Osa<QLabel>(dlg, "lblTulos(0)");
+        // The name ends in an ellipsis inside its column; the tooltip has it all.
+        QVERIFY(nimi->text().endsWith(QChar(0x2026)));
+        QVERIFY(nimi->fontMetrics().horizontalAdvance(nimi->text()) <= nimi->width());
+        QCOMPARE(nimi->toolTip(), QString::fromStdString(levea));
+        QVERIFY(nimi->geometry().right() < tulos->geometry().left());
+        QCOMPARE(tulos->text(), QStringLiteral("32767"));
+        QVERIFY(tulos->fontMetrics().horizontalAdvance(tulos->text()) <= tulos->width());
+        // A name that fits has no tooltip.
+        QVERIFY(Osa<QLabel>(dlg, "lblNimi(1)")->toolTip().isEmpty());
+    }
+
     void parhaat_tyhjennys_data() {
         QTest::addColumn<QString>("vastaus");
         QTest::newRow("Kyllä") << QStringLiteral("Kyllä");

@@ -469,7 +469,9 @@ template <typename T> std::vector<const T*> Jarjestyksessa(const std::vector<T>&
     return tulos;
 }
 
-void LisaaAvain(QString& kohde, const Avain& avain, const QString& polku) {
+// Gives false, leaving the text unfinished, once it is longer than `raja`
+// characters.
+bool LisaaAvain(QString& kohde, const Avain& avain, const QString& polku, qsizetype raja) {
     kohde.append(u'[');
     kohde.append(polku);
     kohde.append(u"]\r\n");
@@ -477,9 +479,15 @@ void LisaaAvain(QString& kohde, const Avain& avain, const QString& polku) {
         LisaaArvo(kohde, *a);
     }
     kohde.append(u"\r\n");
-    for (const Avain* a : Jarjestyksessa(avain.alaavaimet)) {
-        LisaaAvain(kohde, *a, polku + u'\\' + a->nimi);
+    if (kohde.size() > raja) {
+        return false;
     }
+    for (const Avain* a : Jarjestyksessa(avain.alaavaimet)) {
+        if (!LisaaAvain(kohde, *a, polku + u'\\' + a->nimi, raja)) {
+            return false;
+        }
+    }
+    return true;
 }
 
 // The entry of `lista` named `nimi`, or its end.
@@ -595,6 +603,9 @@ std::optional<QStringList> JasennaAvainpolku(QStringView polku) {
     if (osat.back().isEmpty()) {
         osat.removeLast();
     }
+    if (osat.size() > SuurinSyvyys) {
+        return std::nullopt;
+    }
     QStringList tulos;
     for (const QStringView osa : osat) {
         if (osa.isEmpty() || osa.size() > 255 ||
@@ -705,11 +716,14 @@ LuettuTiedosto Jasenna(const QByteArray& tiedosto) {
     return tulos;
 }
 
-QByteArray Sarjallista(const Avain& juuri) {
+std::optional<QByteArray> Sarjallista(const Avain& juuri, qsizetype raja) {
     QString teksti;
     teksti.append(Otsikko5);
     teksti.append(u"\r\n\r\n");
-    LisaaAvain(teksti, juuri, QString::fromLatin1(JuurenNimi));
+    // Two bytes a character, two for the byte-order mark.
+    if (!LisaaAvain(teksti, juuri, QString::fromLatin1(JuurenNimi), (raja - 2) / 2)) {
+        return std::nullopt;
+    }
 
     QByteArray tulos;
     tulos.reserve(2 + teksti.size() * 2);

@@ -52,9 +52,13 @@ inline bool OnTekstilaji(std::uint32_t tyyppi) {
     return tyyppi == 1 || tyyppi == 2 || tyyppi == 7;
 }
 
+// How deep the tree may go, as in the registry. It also bounds the recursion
+// over a tree read from a file.
+inline constexpr qsizetype SuurinSyvyys = 512;
+
 // Key names joined by single backslashes, one trailing backslash allowed; the
 // empty text is the empty path. Nothing if a name is empty, longer than 255 or
-// holds a control character.
+// holds a control character, or if there are more than SuurinSyvyys names.
 std::optional<QStringList> JasennaAvainpolku(QStringView polku);
 
 // Windows-1252 bytes as text, and text as UTF-16LE bytes.
@@ -74,8 +78,10 @@ struct LuettuTiedosto {
 // lines, deletions. A line that cannot be understood is skipped on its own.
 LuettuTiedosto Jasenna(const QByteArray& tiedosto);
 
-// Writes the hive exactly as the registry editor exports it.
-QByteArray Sarjallista(const Avain& juuri);
+// Writes the hive exactly as the registry editor exports it; nothing if that
+// would take more than `raja` bytes (every section repeats its whole path, so a
+// small file of deep keys could otherwise grow without bound).
+std::optional<QByteArray> Sarjallista(const Avain& juuri, qsizetype raja);
 
 inline constexpr const char* JuurenNimi = "HKEY_CURRENT_USER";
 

@@ -138,7 +138,7 @@ LONG JasennaKohde(HKEY hKey, LPCSTR lpSubKey, Kohde& kohde) {
         return ERROR_INVALID_HANDLE;
     }
     auto ala = sorvik::rekisteri::JasennaAvainpolku(AnsiTekstiksi(lpSubKey));
-    if (!ala) {
+    if (!ala || pohja->size() + ala->size() > sorvik::rekisteri::SuurinSyvyys) {
         return ERROR_BAD_PATHNAME;
     }
     kohde = {std::move(*pohja), std::move(*ala)};
@@ -258,10 +258,11 @@ LONG KirjoitusVirhe(int virhe) {
 }
 
 LONG Kirjoita(const QString& kansio, const QString& nimi, const Avain& juuri) {
-    const QByteArray sisalto = sorvik::rekisteri::Sarjallista(juuri);
-    if (sisalto.size() > SuurinTiedosto) {
+    const auto sarjallistettu = sorvik::rekisteri::Sarjallista(juuri, SuurinTiedosto);
+    if (!sarjallistettu) {
         return ERROR_NOT_ENOUGH_MEMORY;
     }
+    const QByteArray& sisalto = *sarjallistettu;
     QSaveFile tiedosto(nimi);
     errno = 0;
     if (!tiedosto.open(QIODevice::WriteOnly)) {

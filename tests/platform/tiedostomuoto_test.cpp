@@ -250,6 +250,10 @@ std::vector<Vaurio> Vauriot() {
          Ehja8("[HKEY_LOCAL_MACHINE\\X]\n\"Eka\"=\"vieras\"\n"
                "[HKEY_CURRENT_USER\\Software\\Harvokki\\Sorvik 1.1 Freeware]"),
          true, true},
+        {"keys nested 100000 deep",
+         Ehja8("[HKEY_CURRENT_USER" + QByteArray("\\a").repeated(100000) +
+               "]\n[HKEY_CURRENT_USER\\Software\\Harvokki\\Sorvik 1.1 Freeware]"),
+         true, true},
         {"value before any key", QByteArray("\"Orpo\"=\"1\"\n") + Ehja8(""), true, true},
         {"no header", Ehja8("").mid(Alku.indexOf(u'[')), true, true},
         {"cut inside a number", Ehja8("") + "\"Luku\"=dword:00", true, true},

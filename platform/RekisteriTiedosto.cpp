@@ -10,6 +10,7 @@
 #include <optional>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace sorvik::rekisteri {
 
@@ -422,12 +423,12 @@ void LisaaHeksat(QString& kohde, qsizetype rivinAlku, const QByteArray& data) {
     }
 }
 
-void LisaaArvo(QString& kohde, const Arvo& arvo) {
+void LisaaArvo(QString& kohde, const QString& nimi, const Arvo& arvo) {
     const qsizetype rivinAlku = kohde.size();
-    if (arvo.nimi.isEmpty()) {
+    if (nimi.isEmpty()) {
         kohde.append(u'@');
     } else {
-        LisaaLainattu(kohde, arvo.nimi);
+        LisaaLainattu(kohde, nimi);
     }
     kohde.append(u'=');
     if (arvo.tyyppi == 1) {
@@ -455,59 +456,31 @@ void LisaaArvo(QString& kohde, const Arvo& arvo) {
     kohde.append(u"\r\n");
 }
 
-// Keys and values in the order the registry editor writes them.
-template <typename T> std::vector<const T*> Jarjestyksessa(const std::vector<T>& kaikki) {
-    std::vector<const T*> tulos;
-    tulos.reserve(kaikki.size());
-    for (const T& a : kaikki) {
-        tulos.push_back(&a);
-    }
-    std::sort(tulos.begin(), tulos.end(), [](const T* a, const T* b) {
-        const int ero = a->nimi.compare(b->nimi, Qt::CaseInsensitive);
-        return ero != 0 ? ero < 0 : a->nimi < b->nimi;
-    });
-    return tulos;
-}
-
 // Gives false, leaving the text unfinished, once it is longer than `raja`
 // characters.
 bool LisaaAvain(QString& kohde, const Avain& avain, const QString& polku, qsizetype raja) {
     kohde.append(u'[');
     kohde.append(polku);
     kohde.append(u"]\r\n");
-    for (const Arvo* a : Jarjestyksessa(avain.arvot)) {
-        LisaaArvo(kohde, *a);
+    for (const auto& [nimi, arvo] : avain.arvot) {
+        LisaaArvo(kohde, nimi, arvo);
     }
     kohde.append(u"\r\n");
     if (kohde.size() > raja) {
         return false;
     }
-    for (const Avain* a : Jarjestyksessa(avain.alaavaimet)) {
-        if (!LisaaAvain(kohde, *a, polku + u'\\' + a->nimi, raja)) {
+    for (const auto& [nimi, ala] : avain.alaavaimet) {
+        if (!LisaaAvain(kohde, ala, polku + u'\\' + nimi, raja)) {
             return false;
         }
     }
     return true;
 }
 
-// The entry of `lista` named `nimi`, or its end.
-template <typename Lista> auto Nimelta(Lista& lista, const QString& nimi) {
-    return std::find_if(lista.begin(), lista.end(),
-                        [&nimi](const auto& a) { return SamaNimi(a.nimi, nimi); });
-}
-
-template <typename Lista> auto* Osoite(Lista& lista, const QString& nimi) {
-    const auto it = Nimelta(lista, nimi);
-    return it == lista.end() ? nullptr : &*it;
-}
-
-template <typename Lista> bool PoistaNimelta(Lista& lista, const QString& nimi) {
-    const auto it = Nimelta(lista, nimi);
-    if (it == lista.end()) {
-        return false;
-    }
-    lista.erase(it);
-    return true;
+// The entry of `kartta` named `nimi`, or null.
+template <typename Kartta> auto* Osoite(Kartta& kartta, const QString& nimi) {
+    const auto it = kartta.find(nimi);
+    return it == kartta.end() ? nullptr : &it->second;
 }
 
 template <typename A> A* Seuraa(A* a, const QStringList& polku) {
@@ -524,16 +497,12 @@ template <typename A> A* Seuraa(A* a, const QStringList& polku) {
 
 // ---------------------------------------------------------------- Avain
 
-Avain* Avain::Alaavain(const QString& nimi_) {
-    return Osoite(alaavaimet, nimi_);
+Avain* Avain::Alaavain(const QString& nimi) {
+    return Osoite(alaavaimet, nimi);
 }
 
-const Avain* Avain::Alaavain(const QString& nimi_) const {
-    return Osoite(alaavaimet, nimi_);
-}
-
-Arvo* Avain::Etsi(const QString& arvonNimi) {
-    return Osoite(arvot, arvonNimi);
+const Avain* Avain::Alaavain(const QString& nimi) const {
+    return Osoite(alaavaimet, nimi);
 }
 
 const Arvo* Avain::Etsi(const QString& arvonNimi) const {
@@ -551,36 +520,24 @@ const Avain* Avain::Polku(const QStringList& polku) const {
 Avain& Avain::LuoPolku(const QStringList& polku, bool& luotiin) {
     Avain* a = this;
     for (const QString& osa : polku) {
-        Avain* ala = a->Alaavain(osa);
-        if (ala == nullptr) {
-            a->alaavaimet.push_back(Avain{osa, {}, {}});
-            ala = &a->alaavaimet.back();
-            luotiin = true;
-        }
-        a = ala;
+        const auto [it, uusi] = a->alaavaimet.try_emplace(osa);
+        luotiin = luotiin || uusi;
+        a = &it->second;
     }
     return *a;
 }
 
 bool Avain::Aseta(const QString& arvonNimi, std::uint32_t tyyppi, const QByteArray& data) {
-    if (Arvo* a = Etsi(arvonNimi)) {
-        if (a->tyyppi == tyyppi && a->data == data) {
-            return false;
-        }
-        a->tyyppi = tyyppi;
-        a->data = data;
+    const auto [it, uusi] = arvot.try_emplace(arvonNimi, Arvo{tyyppi, data});
+    if (uusi) {
         return true;
     }
-    arvot.push_back(Arvo{arvonNimi, tyyppi, data});
+    Arvo& a = it->second;
+    if (a.tyyppi == tyyppi && a.data == data) {
+        return false;
+    }
+    a = Arvo{tyyppi, data};
     return true;
-}
-
-bool Avain::Poista(const QString& arvonNimi) {
-    return PoistaNimelta(arvot, arvonNimi);
-}
-
-bool Avain::PoistaAlaavain(const QString& nimi_) {
-    return PoistaNimelta(alaavaimet, nimi_);
 }
 
 QString Cp1252Tekstiksi(QByteArrayView ansi) {
@@ -621,7 +578,6 @@ std::optional<QStringList> JasennaAvainpolku(QStringView polku) {
 
 LuettuTiedosto Jasenna(const QByteArray& tiedosto) {
     LuettuTiedosto tulos;
-    tulos.juuri.nimi = QString::fromLatin1(JuurenNimi);
     const std::vector<Rivi> rivit = JaaRiveiksi(tiedosto);
 
     bool otsikkoNahty = false;
@@ -684,7 +640,7 @@ LuettuTiedosto Jasenna(const QByteArray& tiedosto) {
                 QStringList vanhempi = *polku;
                 const QString viimeinen = vanhempi.takeLast();
                 if (Avain* v = tulos.juuri.Polku(vanhempi)) {
-                    v->PoistaAlaavain(viimeinen);
+                    v->alaavaimet.erase(viimeinen);
                 }
             } else {
                 bool luotiin = false;
@@ -704,7 +660,7 @@ LuettuTiedosto Jasenna(const QByteArray& tiedosto) {
             }
             jotainLoytyi = true;
             if (arvo->poisto) {
-                nykyinen->Poista(arvo->nimi);
+                nykyinen->arvot.erase(arvo->nimi);
             } else {
                 nykyinen->Aseta(arvo->nimi, arvo->tyyppi, arvo->data);
             }

@@ -8,28 +8,33 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <map>
 #include <optional>
-#include <vector>
 
 namespace sorvik::rekisteri {
+
+// Orders names as the registry compares them: without regard to case.
+struct NimiJarjestys {
+    bool operator()(const QString& a, const QString& b) const {
+        return a.compare(b, Qt::CaseInsensitive) < 0;
+    }
+};
 
 // One value. Text kinds (1, 2, 7) hold UTF-16LE like the registry itself; the
 // "A" functions convert at their boundary.
 struct Arvo {
-    QString nimi;
     std::uint32_t tyyppi = 0;
     QByteArray data;
 };
 
+// Values and subkeys by name, spelled as first given. Maps keep a file of many
+// entries quick to read and give the order in which they are written.
 struct Avain {
-    QString nimi;
-    std::vector<Arvo> arvot;
-    std::vector<Avain> alaavaimet;
+    std::map<QString, Arvo, NimiJarjestys> arvot;
+    std::map<QString, Avain, NimiJarjestys> alaavaimet;
 
-    // Case-insensitive look-ups, as in the registry.
-    [[nodiscard]] Avain* Alaavain(const QString& nimi_);
-    [[nodiscard]] const Avain* Alaavain(const QString& nimi_) const;
-    [[nodiscard]] Arvo* Etsi(const QString& arvonNimi);
+    [[nodiscard]] Avain* Alaavain(const QString& nimi);
+    [[nodiscard]] const Avain* Alaavain(const QString& nimi) const;
     [[nodiscard]] const Arvo* Etsi(const QString& arvonNimi) const;
     // Follows a path of key names; null when any is missing.
     [[nodiscard]] Avain* Polku(const QStringList& polku);
@@ -39,13 +44,7 @@ struct Avain {
     // Sets a value, keeping the spelling of an existing name. Tells whether
     // anything changed.
     bool Aseta(const QString& arvonNimi, std::uint32_t tyyppi, const QByteArray& data);
-    bool Poista(const QString& arvonNimi);
-    bool PoistaAlaavain(const QString& nimi_);
 };
-
-inline bool SamaNimi(const QString& a, const QString& b) {
-    return a.compare(b, Qt::CaseInsensitive) == 0;
-}
 
 // Kinds 1, 2 and 7 hold text.
 inline bool OnTekstilaji(std::uint32_t tyyppi) {

@@ -171,7 +171,6 @@ struct Luettu {
 
 Luettu LueTiedosto(const QString& nimi) {
     Luettu tulos;
-    tulos.sisalto.juuri.nimi = QString::fromLatin1(sorvik::rekisteri::JuurenNimi);
     QFile tiedosto(nimi);
     if (!tiedosto.exists()) {
         return tulos;
@@ -528,7 +527,7 @@ LSTATUS RegDeleteKeyA(HKEY hKey, LPCSTR lpSubKey) {
         if (!kohdeAvain->alaavaimet.empty()) {
             return ERROR_ACCESS_DENIED;
         }
-        muuttui = vanhempi->PoistaAlaavain(viimeinen);
+        muuttui = vanhempi->alaavaimet.erase(viimeinen) == 1;
         return ERROR_SUCCESS;
     });
 }

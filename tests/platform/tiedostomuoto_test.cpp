@@ -220,6 +220,10 @@ std::vector<Vaurio> Vauriot() {
         c = static_cast<char>(satunnainen() & 0xFF);
     }
     QByteArray pitka(10 * 1024 * 1024, 'x');
+    QByteArray monta;
+    for (int i = 50000; i > 0; --i) {
+        monta += "\"v" + QByteArray::number(i) + "\"=dword:1\n";
+    }
 
     // Our own file, cut in the middle of its folded hex value.
     QByteArray katkaistu = Utf16Tiedosto(
@@ -242,6 +246,7 @@ std::vector<Vaurio> Vauriot() {
          true, true},
         {"lone surrogate in UTF-16", orpo, true, true},
         {"a 10 MB line", Ehja8(pitka), true, true},
+        {"50000 values in one key", Ehja8(monta), true, false},
         {"a 10 MB value", Ehja8("\"Iso\"=\"" + pitka + "\""), true, false},
         {"unknown kinds", Ehja8("\"S\"=str(2):\"x\"\n\"Q\"=qword:1\n\"H\"=hex(1z):00"), true, true},
         {"bad hex", Ehja8("\"H\"=hex:0g,1\n\"I\"=hex:123\n\"J\"=dword:123456789"), true, true},

@@ -2,8 +2,6 @@
 
 #include "Peli.h"
 
-#include <limits>
-
 namespace sorvik {
 
 namespace {

@@ -103,7 +103,6 @@ private:
     // Finds the ship that owns a hit square and sinks it when all its squares
     // are hit; nothing when no ship owns the square (an inconsistent fleet).
     std::optional<bool> UpotaJosUponnut(Laivasto& laivasto, const Ruudut& ruudut, int ruutu);
-    [[nodiscard]] Ruudut& RuudutVuorossa() { return PelaajanVuoro ? PelaajanRuudut : KoneenRuudut; }
 
     Tyokalut& tk_;
     bool lopetetaan_ = false;

@@ -10,7 +10,6 @@
 #include <QRadioButton>
 
 #include <algorithm>
-#include <string>
 
 namespace sorvik {
 
@@ -39,10 +38,6 @@ QGroupBox* LuoKehys(QWidget* vanhempi, const QString& kehyksenNimi, const QStrin
                                         KehyksenLeveys - ValinnanVasen - 120, ValinnanKorkeus));
     }
     return kehys;
-}
-
-std::string Totuus(bool arvo) {
-    return arvo ? "True" : "False";
 }
 
 } // namespace
@@ -137,14 +132,14 @@ void frmAsetukset::cmdPainike_Click(int indeksi) {
             saannot_.NaytetaanLaivojenUppoaminen = false;
         }
 
-        // Every value is stored as text.
-        const auto tallenna = [](const char* nimi, const std::string& arvo) {
+        // Every value is stored as text; a flag as "True" or "False".
+        const auto tallenna = [](const char* nimi, const auto& arvo) {
             KirjoitaArvo(HKEY_CURRENT_USER, OhjelmanAvainKirjoitus, nimi, 1, arvo);
         };
         tallenna("PelinAloitustapa", saannot_.PelinAloitustapa);
-        tallenna("LaivojenKulmatSaavatKoskettaa", Totuus(saannot_.LaivojenKulmatSaavatKoskettaa));
-        tallenna("LaivaSaaSijaitaReunassa", Totuus(saannot_.LaivaSaaSijaitaReunassa));
-        tallenna("NaytetaanLaivojenUppoaminen", Totuus(saannot_.NaytetaanLaivojenUppoaminen));
+        tallenna("LaivojenKulmatSaavatKoskettaa", saannot_.LaivojenKulmatSaavatKoskettaa);
+        tallenna("LaivaSaaSijaitaReunassa", saannot_.LaivaSaaSijaitaReunassa);
+        tallenna("NaytetaanLaivojenUppoaminen", saannot_.NaytetaanLaivojenUppoaminen);
         accept();
     } else {
         reject();

@@ -301,7 +301,8 @@ void frmSorvik::mVirheilmoitukset_Click() {
 // --- Closing -------------------------------------------------------------------
 
 void frmSorvik::closeEvent(QCloseEvent* tapahtuma) {
-    if (omaSulkeminen_) {
+    // Once quitting is confirmed, the program's own unloading closes at once.
+    if (peli_.Lopetetaan()) {
         tapahtuma->accept();
         return;
     }
@@ -328,7 +329,6 @@ void frmSorvik::SuljeOhjelma() {
             ikkuna->close();
         }
     }
-    omaSulkeminen_ = true;
     close();
     lopetaSilmukat();
     QCoreApplication::quit();

@@ -132,7 +132,6 @@ private:
 
     // The computer's pause waits in this loop; quitting ends it at once.
     QPointer<QEventLoop> odotus_;
-    bool omaSulkeminen_ = false;
     // Where the focus was when the window was disabled for a new game.
     QPointer<QWidget> fokus_;
 };

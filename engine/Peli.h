@@ -100,6 +100,8 @@ private:
     int ValitseKoneenRuutu(std::array<bool, 4>& suuntaVaihtui);
     void Upota(Laivasto& laivasto, int laiva);
     void PalautaEdellinen(Ruudukko ruudukko, int ruutu, Edellinen osui);
+    // Shows every reserved square of the player's grid with the given picture.
+    void NaytaVaratutRuudut(Kuva kuva);
     // Finds the ship that owns a hit square and sinks it when all its squares
     // are hit; nothing when no ship owns the square (an inconsistent fleet).
     std::optional<bool> UpotaJosUponnut(Laivasto& laivasto, const Ruudut& ruudut, int ruutu);

@@ -40,17 +40,21 @@ void Peli::VaraaLaittomatRuudut() {
     }
 }
 
+void Peli::NaytaVaratutRuudut(Kuva kuva) {
+    for (int n = 1; n <= Ruutuja; ++n) {
+        if (PelaajanRuudut[n] == Tila::Varattu) {
+            tk_.AsetaRuudunKuva(Ruudukko::Pelaaja, n, kuva);
+        }
+    }
+}
+
 void Peli::mNaytaMahdottomatLaivaruudut_Click() {
     tk_.AsetaOsoitin(Osoitin::Tiimalasi);
     const bool naytetaan = !tk_.ValikonValinta(Valikko::NaytaMahdottomatLaivaruudut);
     tk_.AsetaValikonValinta(Valikko::NaytaMahdottomatLaivaruudut, naytetaan);
     tk_.Tallenna("NaytaMahdottomatLaivaruudut", naytetaan ? "True" : "False");
     if (!AmmuntaKaynnissa) {
-        for (int n = 1; n <= Ruutuja; ++n) {
-            if (PelaajanRuudut[n] == Tila::Varattu) {
-                tk_.AsetaRuudunKuva(Ruudukko::Pelaaja, n, naytetaan ? Kuva::Ohi : Kuva::Vesi);
-            }
-        }
+        NaytaVaratutRuudut(naytetaan ? Kuva::Ohi : Kuva::Vesi);
     }
     tk_.AsetaOsoitin(Osoitin::Oletus);
 }
@@ -94,11 +98,7 @@ void Peli::imgPelaaja_MouseUp(int c, int painike) {
 
     if (indeksi == LaivojaLaivastossa - 1) {
         if (tk_.ValikonValinta(Valikko::NaytaMahdottomatLaivaruudut)) {
-            for (int n = 1; n <= Ruutuja; ++n) {
-                if (PelaajanRuudut[n] == Tila::Varattu) {
-                    tk_.AsetaRuudunKuva(Ruudukko::Pelaaja, n, Kuva::Vesi);
-                }
-            }
+            NaytaVaratutRuudut(Kuva::Vesi);
         }
         AmmuntaKaynnissa = true;
         SijoitusKaynnissa = false;

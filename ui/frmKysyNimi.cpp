@@ -88,9 +88,9 @@ void frmKysyNimi::txtNimi_Change() {
 }
 
 void frmKysyNimi::Form_Activate() {
-    // The game may end while the main window is disabled for the computer's
-    // turn; a disabled owner would leave this window without input, and its
-    // buttons are what enable the main window again.
+    // Should the main window be disabled when a streak ends, this window would
+    // be disabled with it and take no input; its buttons are what enable the
+    // main window again.
     setEnabled(true);
 }
 

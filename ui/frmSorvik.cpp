@@ -2,6 +2,7 @@
 
 #include "Asetukset.h"
 #include "Kuvat.h"
+#include "Lomake.h"
 #include "Ruudukko.h"
 #include "Viestilaatikko.h"
 #include "frmAsetukset.h"
@@ -177,14 +178,14 @@ void frmSorvik::rakennaIkkuna() {
     viiva->setObjectName(QStringLiteral("fraKehysviiva"));
     viiva->setFrameShape(QFrame::HLine);
     viiva->setFrameShadow(QFrame::Sunken);
-    viiva->setGeometry(-16, 0, 585, 2);
+    viiva->setGeometry(Twipit(-240, 0, 8775, 35));
 
     imgPelaaja_ = new RuudukkoWidget(QStringLiteral("Oma ruudukko"), alue);
     imgPelaaja_->setObjectName(QStringLiteral("imgPelaaja"));
-    imgPelaaja_->move(8, 16);
+    imgPelaaja_->move(Twipit(120, 240, 0, 0).topLeft());
     imgKone_ = new RuudukkoWidget(QStringLiteral("Vastustajan ruudukko"), alue);
     imgKone_->setObjectName(QStringLiteral("imgKone"));
-    imgKone_->move(264, 16);
+    imgKone_->move(Twipit(3960, 240, 0, 0).topLeft());
     connect(imgPelaaja_, &RuudukkoWidget::hiiriYlos, this,
             [this](int ruutu, int painike) { peli_.imgPelaaja_MouseUp(ruutu, painike); });
     connect(imgKone_, &RuudukkoWidget::napsautus, this,
@@ -192,7 +193,7 @@ void frmSorvik::rakennaIkkuna() {
 
     fraOhje_ = new QGroupBox(QStringLiteral("Toimintaohje"), alue);
     fraOhje_->setObjectName(QStringLiteral("fraOhje"));
-    fraOhje_->setGeometry(8, 272, 401, 57);
+    fraOhje_->setGeometry(Twipit(120, 4080, 6015, 855));
     lblOhje_ = new QLabel(fraOhje_);
     lblOhje_->setObjectName(QStringLiteral("lblOhje"));
     lblOhje_->setTextFormat(Qt::PlainText);
@@ -206,7 +207,7 @@ void frmSorvik::rakennaIkkuna() {
     for (int i = 0; i < 2; ++i) {
         auto* painike = new QPushButton(tekstit[i], alue);
         painike->setObjectName(QStringLiteral("cmdPainike(%1)").arg(i));
-        painike->setGeometry(424, 272 + 32 * i, 81, 25);
+        painike->setGeometry(Twipit(6360, 4080 + 480 * i, 1215, 375));
         painike->setAutoDefault(false);
         connect(painike, &QPushButton::clicked, this, [this, i] { peli_.cmdPainike_Click(i); });
         cmdPainike_[i] = painike;

@@ -25,8 +25,8 @@ inline constexpr int RuudunKoko = 20;
 // come from this one drawing.
 [[nodiscard]] QIcon OhjelmanKuvake();
 
-// Paints the icon on a koko x koko square of `p`'s device; small sizes leave
-// out the details that would only blur.
+// Paints the icon on a koko x koko square of `p`'s device. Below 48 pixels it
+// is drawn on whole pixels, with fewer details, so that it stays crisp.
 void PiirraOhjelmanKuvake(QPainter& p, int koko);
 
 // The icon as a koko x koko image.

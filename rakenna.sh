@@ -10,8 +10,10 @@ PAKETIT=(
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xdg-utils fonts-dejavu-core
+  qt6-svg-dev qt6-wayland dpkg-dev file
 )
 TESTIPAKETIT=(git xvfb xauth xdotool imagemagick clang-format)
+TESTIPAKETIT+=(desktop-file-utils appstream lintian man-db weston)
 
 asenna() {
   local puuttuvat=()
@@ -46,6 +48,8 @@ case "${1:-}" in
     echo "== normal build"
     rakenna normaali
     ctest --preset normaali -j 2
+    echo "== Debian package"
+    tests/paketti/pakettitesti.sh build/normaali
     echo "== AddressSanitizer + UndefinedBehaviorSanitizer build"
     rakenna sanitoitu
     ctest --preset sanitoitu -j 2

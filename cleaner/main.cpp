@@ -6,6 +6,9 @@
 
 int main(int argc, char* argv[]) {
     QApplication sovellus(argc, argv);
+    // It is the second action of the game's launcher: the desktop shows the
+    // game's icon for its message.
+    QGuiApplication::setDesktopFileName(QStringLiteral(SORVIK_SOVELLUSTUNNUS));
     sorvik::AsennaSuomenkielisetTekstit();
     sorvik::frmSorvikPoisto lomake;
     lomake.Form_Load();

@@ -150,15 +150,61 @@ QPainterPath monikulmio(std::initializer_list<QPointF> kulmat) {
     return polku;
 }
 
-// Draws the icon on a 100-unit square scaled to `koko` pixels. Small sizes leave
-// out the details that would only blur.
-QPixmap piirraKuvake(int koko) {
-    QImage kuvio(koko, koko, QImage::Format_ARGB32_Premultiplied);
-    kuvio.fill(Qt::transparent);
-    QPainter p(&kuvio);
+// Small sizes are drawn square by square on a 16-unit grid, so that every edge
+// falls on a pixel edge; the same ship and sea as the large drawing, with the
+// windows and a wave only where a unit is two pixels.
+void piirraPieniKuvake(QPainter& p, int koko) {
+    p.scale(koko / 16.0, koko / 16.0);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    for (int y = 0; y < 16; ++y) {
+        const QColor vari =
+            y < 9 ? sekoita(QColor(0xdd, 0xf0, 0xff), QColor(0xb5, 0xdd, 0xfa), y / 8.0)
+                  : sekoita(QColor(0x3a, 0x8c, 0xd0), QColor(0x17, 0x48, 0x80), (y - 9) / 6.0);
+        p.fillRect(QRectF(0, y, 16, 1), vari);
+    }
+    const auto ruudut = [&p](std::initializer_list<QRectF> alueet, const QColor& vari) {
+        for (const QRectF& alue : alueet) {
+            p.fillRect(alue, vari);
+        }
+    };
+    ruudut({{7, 2, 1, 3}}, QColor(0x2b, 0x2e, 0x33));
+    ruudut({{8, 2, 2, 1}, {8, 3, 1, 1}}, QColor(0xf2, 0xc1, 0x2e));
+    ruudut({{6, 5, 3, 2}}, QColor(0xb8, 0xbe, 0xc5));
+    ruudut({{9, 5, 1, 2}}, QColor(0xd0, 0x32, 0x2a));
+    ruudut({{5, 7, 6, 2}}, QColor(0x9a, 0xa1, 0xa9));
+    ruudut({{2, 9, 12, 1}, {3, 10, 10, 1}}, QColor(0x3a, 0x3e, 0x45));
+    ruudut({{4, 11, 8, 1}}, QColor(0xc4, 0x2b, 0x24));
+    if (koko >= 32) {
+        ruudut({{6.5, 5.5, 0.5, 0.5}, {7.5, 5.5, 0.5, 0.5}}, QColor(0x1d, 0x3f, 0x66));
+        for (int i = 0; i < 12; ++i) {
+            ruudut({{2.0 + i, i % 2 == 0 ? 13.0 : 12.5, 1, 0.5}}, QColor(0xa8, 0xcc, 0xec));
+        }
+    }
+
+    // The rim on pixel centres, then the corners cut round.
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(0x12, 0x35, 0x5e), 1));
+    p.drawRoundedRect(QRectF(0.5, 0.5, 15, 15), 3, 3);
+    QPainterPath muoto;
+    muoto.addRoundedRect(QRectF(0, 0, 16, 16), 3.5, 3.5);
+    QPainterPath kulmat;
+    kulmat.addRect(QRectF(0, 0, 16, 16));
+    p.setCompositionMode(QPainter::CompositionMode_Clear);
+    p.fillPath(kulmat.subtracted(muoto), Qt::black);
+}
+
+} // namespace
+
+void PiirraOhjelmanKuvake(QPainter& p, int koko) {
+    p.save();
+    if (koko < 48) {
+        piirraPieniKuvake(p, koko);
+        p.restore();
+        return;
+    }
     p.setRenderHint(QPainter::Antialiasing, true);
     p.scale(koko / 100.0, koko / 100.0);
-    const bool yksityiskohdat = koko >= 32;
 
     // Sky and sea in a rounded square.
     QPainterPath pohja;
@@ -178,47 +224,45 @@ QPixmap piirraKuvake(int koko) {
     p.drawRect(QRectF(38, 33, 18, 12));
     p.setBrush(QColor(0xd0, 0x32, 0x2a));
     p.drawRect(QRectF(59, 35, 7, 10));
-    if (yksityiskohdat) {
-        p.setBrush(QColor(0x2b, 0x2e, 0x33));
-        p.drawRect(QRectF(45.5, 16, 3, 18));
-        p.fillPath(monikulmio({{48.5, 16}, {60, 20}, {48.5, 24}}), QColor(0xf2, 0xc1, 0x2e));
-        p.setBrush(QColor(0x1d, 0x3f, 0x66));
-        for (int i = 0; i < 3; ++i) {
-            p.drawRect(QRectF(40.5 + 5.5 * i, 36, 3.5, 3.5));
-        }
+    p.setBrush(QColor(0x2b, 0x2e, 0x33));
+    p.drawRect(QRectF(45.5, 16, 3, 18));
+    p.fillPath(monikulmio({{48.5, 16}, {60, 20}, {48.5, 24}}), QColor(0xf2, 0xc1, 0x2e));
+    p.setBrush(QColor(0x1d, 0x3f, 0x66));
+    for (int i = 0; i < 3; ++i) {
+        p.drawRect(QRectF(40.5 + 5.5 * i, 36, 3.5, 3.5));
     }
 
     // Hull on the waterline, with a red boot stripe.
     p.fillPath(monikulmio({{10, 55}, {90, 55}, {80, 70}, {20, 70}}), QColor(0x3a, 0x3e, 0x45));
-    if (yksityiskohdat) {
-        p.fillPath(monikulmio({{17.3, 66}, {82.7, 66}, {80, 70}, {20, 70}}),
-                   QColor(0xc4, 0x2b, 0x24));
-    }
+    p.fillPath(monikulmio({{17.3, 66}, {82.7, 66}, {80, 70}, {20, 70}}), QColor(0xc4, 0x2b, 0x24));
 
     // Waves below the ship.
-    if (yksityiskohdat) {
-        p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(QColor(255, 255, 255, 170), 3, Qt::SolidLine, Qt::RoundCap));
-        for (const qreal y : {80.0, 90.0}) {
-            QPainterPath aalto;
-            aalto.moveTo(16, y);
-            for (int i = 0; i < 4; ++i) {
-                const qreal x = 16 + 17 * i;
-                aalto.quadTo(x + 4.25, y - 4, x + 8.5, y);
-                aalto.quadTo(x + 12.75, y + 4, x + 17, y);
-            }
-            p.drawPath(aalto);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(255, 255, 255, 170), 3, Qt::SolidLine, Qt::RoundCap));
+    for (const qreal y : {80.0, 90.0}) {
+        QPainterPath aalto;
+        aalto.moveTo(16, y);
+        for (int i = 0; i < 4; ++i) {
+            const qreal x = 16 + 17 * i;
+            aalto.quadTo(x + 4.25, y - 4, x + 8.5, y);
+            aalto.quadTo(x + 12.75, y + 4, x + 17, y);
         }
+        p.drawPath(aalto);
     }
 
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(0x12, 0x35, 0x5e), 100.0 / koko));
     p.drawPath(pohja);
-    p.end();
-    return QPixmap::fromImage(kuvio);
+    p.restore();
 }
 
-} // namespace
+QImage OhjelmanKuvakkeenKuva(int koko) {
+    QImage kuvio(koko, koko, QImage::Format_ARGB32_Premultiplied);
+    kuvio.fill(Qt::transparent);
+    QPainter p(&kuvio);
+    PiirraOhjelmanKuvake(p, koko);
+    return kuvio;
+}
 
 QPixmap RuudunKuva(Kuva kuva, qreal dpr) {
     if (!(dpr > 0)) {
@@ -239,7 +283,7 @@ QPixmap RuudunKuva(Kuva kuva, qreal dpr) {
 QIcon OhjelmanKuvake() {
     QIcon kuvake;
     for (const int koko : std::array{16, 20, 24, 32, 40, 48, 64, 96, 128, 256}) {
-        kuvake.addPixmap(piirraKuvake(koko));
+        kuvake.addPixmap(QPixmap::fromImage(OhjelmanKuvakkeenKuva(koko)));
     }
     return kuvake;
 }

@@ -5,7 +5,10 @@
 #include "Tyokalut.h"
 
 #include <QIcon>
+#include <QImage>
 #include <QPixmap>
+
+class QPainter;
 
 namespace sorvik {
 
@@ -17,7 +20,16 @@ inline constexpr int RuudunKoko = 20;
 // and ratio, so asking again is cheap and yields the same pixmap.
 [[nodiscard]] QPixmap RuudunKuva(Kuva kuva, qreal dpr);
 
-// The program's icon: a small ship on water, drawn at 16 to 256 pixels.
+// The program's icon: a small ship on water, drawn at 16 to 256 pixels. The
+// window, the About dialog and the icon files installed for the desktop all
+// come from this one drawing.
 [[nodiscard]] QIcon OhjelmanKuvake();
+
+// Paints the icon on a koko x koko square of `p`'s device. Below 48 pixels it
+// is drawn on whole pixels, with fewer details, so that it stays crisp.
+void PiirraOhjelmanKuvake(QPainter& p, int koko);
+
+// The icon as a koko x koko image.
+[[nodiscard]] QImage OhjelmanKuvakkeenKuva(int koko);
 
 } // namespace sorvik

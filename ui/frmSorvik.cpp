@@ -17,6 +17,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -53,6 +54,17 @@ bool LuettuValinta(const std::string& arvo, bool alkuarvo) {
 std::uint64_t Alkusiemen() {
     std::random_device laite;
     return (static_cast<std::uint64_t>(laite()) << 32) ^ laite();
+}
+
+// The readme beside the program (the build tree); otherwise the installed one,
+// found from the program's folder, so that any prefix and an unpacked package
+// both work. With neither on disk, the one beside the program.
+QString ReadmenPolku(const QString& ohjelmanKansio) {
+    const QDir kansio(ohjelmanKansio);
+    const QString vieressa = kansio.filePath(QStringLiteral("readme.txt"));
+    const QString asennettu =
+        QDir::cleanPath(kansio.filePath(QStringLiteral(SORVIK_OHJEKANSIO "/readme.txt")));
+    return !QFileInfo::exists(vieressa) && QFileInfo::exists(asennettu) ? asennettu : vieressa;
 }
 
 // Shows a dialog and waits until it closes; the hourglass shows while it is
@@ -283,7 +295,7 @@ void frmSorvik::avaaKohde(const QUrl& kohde) {
 }
 
 void frmSorvik::mReadmeOhje_Click() {
-    avaaKohde(QUrl::fromLocalFile(QDir(ymparisto_.ohjelmanKansio).filePath("readme.txt")));
+    avaaKohde(QUrl::fromLocalFile(ReadmenPolku(ymparisto_.ohjelmanKansio)));
 }
 
 void frmSorvik::mOhjelmapaivitykset_Click() {

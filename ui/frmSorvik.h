@@ -33,7 +33,8 @@ struct Ymparisto {
     std::function<void(const QUrl&)> avaa;
     // The display's vertical twips per pixel (1440 / logical dots per inch).
     std::function<double()> twipsiaPikselilla;
-    // Folder of the program, where readme.txt lies.
+    // Folder of the program; readme.txt lies beside it or, installed, with the
+    // documents.
     QString ohjelmanKansio;
 };
 

@@ -108,7 +108,7 @@ private slots:
             p.kill();
             QVERIFY(p.waitForFinished(10000));
             QCOMPARE(p.readAllStandardError(), QByteArray());
-            const auto omat = Kuitatut(p, "k" + std::to_string(k) + "_");
+            const auto omat = Kuitatut(p, QStringLiteral("k%1_").arg(k).toStdString());
             kuitatut.insert(kuitatut.end(), omat.begin(), omat.end());
         }
         QVERIFY(kuitatut.size() >= 3);

@@ -27,7 +27,7 @@ TEST_F(Prosessit, RinnakkaisetKirjoittajatEivatHukkaaToistenArvoja) {
     }
     for (int k = 0; k < Kirjoittajia; ++k) {
         for (int n = 0; n < Arvoja; ++n) {
-            const std::string nimi = "k" + std::to_string(k) + "_" + std::to_string(n);
+            const std::string nimi = QStringLiteral("k%1_%2").arg(k).arg(n).toStdString();
             EXPECT_EQ(LueTeksti("Software\\Yhteinen", nimi.c_str()), std::to_string(n)) << nimi;
         }
     }
@@ -39,7 +39,7 @@ TEST_F(Prosessit, TapettuKirjoittajaEiRikoTiedostoaEikaHukkaaPalautunutta) {
     std::uniform_int_distribution<int> viive(5, 60);
     std::vector<std::pair<std::string, std::string>> kuitatut;
     for (int kierros = 0; kierros < 12; ++kierros) {
-        const std::string etuliite = "r" + std::to_string(kierros) + "_";
+        const std::string etuliite = QStringLiteral("r%1_").arg(kierros).toStdString();
         auto p = KaynnistaKirjoittaja(QStringLiteral("Software\\Kaatuva"),
                                       QString::fromStdString(etuliite), -1);
         ASSERT_TRUE(p->waitForStarted(10000));

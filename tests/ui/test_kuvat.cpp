@@ -1,6 +1,7 @@
 #include "Kuvat.h"
 
 #include <QImage>
+#include <QSet>
 #include <QtTest>
 
 #include <array>
@@ -125,6 +126,18 @@ private slots:
             QCOMPARE(kuva.size(), QSize(koko, koko));
             QVERIFY(qAlpha(kuva.pixel(koko / 2, koko / 2)) == 255);
             QVERIFY(qAlpha(kuva.pixel(0, 0)) < 255); // rounded corner
+        }
+        // The small sizes lie on whole pixels: inside the rim there are only
+        // the drawing's own colours, no blended edges.
+        for (const int koko : {16, 32}) {
+            const QImage kuva = sorvik::OhjelmanKuvakkeenKuva(koko);
+            QSet<QRgb> varit;
+            for (int y = koko / 8; y < koko - koko / 8; ++y) {
+                for (int x = koko / 8; x < koko - koko / 8; ++x) {
+                    varit.insert(kuva.pixel(x, y));
+                }
+            }
+            QVERIFY2(varit.size() <= 24, qPrintable(QString::number(varit.size())));
         }
     }
 };

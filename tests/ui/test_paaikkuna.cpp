@@ -475,6 +475,41 @@ private slots:
         QVERIFY(QApplication::overrideCursor() == nullptr);
     }
 
+    // F1 opens the readme beside the program (a build tree), else the one
+    // installed with the documents, found from the program's folder.
+    void ohje_readmeVierestaTaiAsennetuista_data() {
+        QTest::addColumn<bool>("vieressa");
+        QTest::addColumn<bool>("asennettu");
+        QTest::addColumn<bool>("avataanAsennettu");
+        QTest::newRow("vain vieressä") << true << false << false;
+        QTest::newRow("vain asennettu") << false << true << true;
+        QTest::newRow("molemmat") << true << true << false;
+        QTest::newRow("ei kumpaakaan") << false << false << false;
+    }
+    void ohje_readmeVierestaTaiAsennetuista() {
+        QFETCH(bool, vieressa);
+        QFETCH(bool, asennettu);
+        QFETCH(bool, avataanAsennettu);
+        const QTemporaryDir juuri;
+        const QString pelit = juuri.filePath(QStringLiteral("usr/games"));
+        const QString ohjeet = QDir::cleanPath(pelit + QStringLiteral("/" SORVIK_OHJEKANSIO));
+        QVERIFY(QDir().mkpath(pelit) && QDir().mkpath(ohjeet));
+        for (const auto& [luodaan, kansio] : {std::pair{vieressa, pelit}, {asennettu, ohjeet}}) {
+            QFile tiedosto(kansio + QStringLiteral("/readme.txt"));
+            QVERIFY(!luodaan || tiedosto.open(QIODevice::WriteOnly));
+        }
+        std::vector<QUrl> avatut;
+        Ymparisto y;
+        y.avaa = [&avatut](const QUrl& kohde) { avatut.push_back(kohde); };
+        y.twipsiaPikselilla = [] { return 15.0; };
+        y.ohjelmanKansio = pelit;
+        frmSorvik w(std::move(y));
+        w.mReadmeOhje_Click();
+        const QString odotettu =
+            (avataanAsennettu ? ohjeet : pelit) + QStringLiteral("/readme.txt");
+        QCOMPARE(avatut, std::vector<QUrl>{QUrl::fromLocalFile(odotettu)});
+    }
+
     void ohje_dialogitAvautuvatModaalisina() {
         Ikkuna ik;
         frmSorvik& w = *ik;

@@ -23,11 +23,14 @@ namespace {
 
 using namespace sorvik;
 
-class Pikatyokalut final : public Tyokalut {
+class Pikatyokalut final : public Tyokalut,
+                           public Kello,
+                           public Satunnaislahde,
+                           public Tulospalvelu {
 public:
     Peli* peli = nullptr;
     double kello = 1000.0;
-    Satunnaislahde lahde{0x5eed};
+    Satunnaisgeneraattori lahde{0x5eed};
     // Squares of the computer's grid the player may still click.
     std::array<bool, Ruutuja + 1> koneSallittu{};
     std::string ohje;
@@ -65,9 +68,10 @@ public:
             peli->tmrAjastin_Timer();
         }
     }
-    [[nodiscard]] double Kello() override { return kello; }
-    void Satunnaista() override { lahde.Sekoita(kello); }
-    [[nodiscard]] double Satunnaisluku() override {
+    [[nodiscard]] double Sekunnit() override { return kello; }
+    [[nodiscard]] double SekunnitKeskiyosta() override { return kello; }
+    void Sekoita(double lukema) override { lahde.Sekoita(lukema); }
+    [[nodiscard]] double Seuraava() override {
         ++arvontoja;
         return lahde.Seuraava();
     }
@@ -75,13 +79,14 @@ public:
     [[nodiscard]] std::int16_t ListanViimeinenTulos() override {
         return std::numeric_limits<std::int16_t>::max();
     }
-    void KysyNimi() override {}
+    [[nodiscard]] NimenKysely KysyNimi(std::int16_t) override { return {}; }
+    void LisaaListalle(const std::string&, std::int16_t) override {}
     void Tallenna(const std::string&, const std::string&) override {}
 };
 
 struct Poyta {
     Pikatyokalut tk;
-    Peli peli{tk};
+    Peli peli{tk, tk, tk, tk};
     std::mt19937 pelaaja{2024};
 
     explicit Poyta(bool kulmat) {

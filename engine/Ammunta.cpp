@@ -153,9 +153,9 @@ void Peli::MihinLaivaanPelaajaOsui(int ruutu) {
 void Peli::AmmuTietokoneenPuolesta() {
     const std::uint32_t peli = pelinumero_;
     tk_.AsetaOsoitin(Osoitin::Tiimalasi);
-    const double alku = tk_.Kello();
+    const double alku = kello_.Sekunnit();
     for (;;) {
-        const double jaljella = alku + 1.0 - tk_.Kello();
+        const double jaljella = alku + 1.0 - kello_.Sekunnit();
         if (jaljella <= 0.0 || lopetetaan_) {
             break;
         }
@@ -199,8 +199,8 @@ void Peli::AmmuTietokoneenPuolesta() {
         if (EnsimmainenOsuma == 0) {
             EnsimmainenOsuma = static_cast<std::int16_t>(t);
             Kokeiltu = {};
-            tk_.Satunnaista();
-            Suuntajarjestys = static_cast<std::int16_t>(tk_.Satunnaisluku() * 8) + 1;
+            Satunnaista();
+            Suuntajarjestys = static_cast<std::int16_t>(lahde_.Seuraava() * 8) + 1;
             const Suunta ensimmainen = Suuntajarjestykset[Suuntajarjestys - 1][0];
             SeuraavaRuutu = static_cast<std::int16_t>(t + Askeleet[static_cast<int>(ensimmainen)]);
         }
@@ -233,7 +233,7 @@ int Peli::ValitseKoneenRuutu(std::array<bool, 4>& suuntaVaihtui) {
                 }
             }
         }
-        const int t = static_cast<int>(tk_.Satunnaisluku() * Ruutuja) + 1;
+        const int t = static_cast<int>(lahde_.Seuraava() * Ruutuja) + 1;
         if (OnRuutu(t) && !Ammuttu(PelaajanRuudut[t])) {
             return t;
         }

@@ -61,12 +61,26 @@ void Peli::mUusiPeli_Click() {
     UusiPeli();
 }
 
+std::int16_t PutkiNimikyselynJalkeen(const NimenKysely& kysely, std::int16_t voitot,
+                                     Tulospalvelu& tulokset) {
+    switch (kysely.vastaus) {
+    case Nimivastaus::OK:
+        tulokset.LisaaListalle(kysely.nimi, voitot);
+        return 0;
+    case Nimivastaus::Peruuta:
+        return 0;
+    case Nimivastaus::Suljettu:
+        break;
+    }
+    return voitot;
+}
+
 bool Peli::PutkenLoppu() {
-    // A streak that beats the last rank is offered to the list; the name
-    // dialog clears it unless it is closed from its window frame.
-    if (VoitotPerakkain > tk_.ListanViimeinenTulos()) {
+    // A streak that beats the last rank is offered to the list.
+    if (VoitotPerakkain > tulokset_.ListanViimeinenTulos()) {
         tk_.AsetaOsoitin(Osoitin::Oletus);
-        tk_.KysyNimi();
+        const NimenKysely kysely = tulokset_.KysyNimi(VoitotPerakkain);
+        VoitotPerakkain = PutkiNimikyselynJalkeen(kysely, VoitotPerakkain, tulokset_);
         return true;
     }
     return false;

@@ -1,10 +1,14 @@
 #pragma once
 // The game: both boards and fleets, the phases and turns, placement, shots,
-// the computer's targeting and the sinking of ships. It reaches the screen,
-// the clock and the random source only through Tyokalut.
+// the computer's targeting and the sinking of ships. It reaches the screen
+// through Tyokalut, the high-score side through Tulospalvelu, and has a clock
+// and a random source of its own.
 
+#include "Kello.h"
 #include "Lauta.h"
 #include "Saannot.h"
+#include "Satunnaislahde.h"
+#include "Tulospalvelu.h"
 #include "Tyokalut.h"
 
 #include <array>
@@ -21,7 +25,8 @@ enum class Suunta : std::uint8_t { Vasen, Oikea, Ylos, Alas };
 
 class Peli {
 public:
-    explicit Peli(Tyokalut& tyokalut) : tk_(tyokalut) {}
+    Peli(Tyokalut& tyokalut, Kello& kello, Satunnaislahde& lahde, Tulospalvelu& tulokset)
+        : tk_(tyokalut), kello_(kello), lahde_(lahde), tulokset_(tulokset) {}
     Peli(const Peli&) = delete;
     Peli& operator=(const Peli&) = delete;
 
@@ -92,6 +97,8 @@ public:
     Saannot saannot;
 
 private:
+    // Re-seeds the random source from the clock.
+    void Satunnaista() { lahde_.Sekoita(kello_.SekunnitKeskiyosta()); }
     void PutoaKohde();
     void PaivitaPainikkeet();
     bool PutkenLoppu();
@@ -107,6 +114,9 @@ private:
     std::optional<bool> UpotaJosUponnut(Laivasto& laivasto, const Ruudut& ruudut, int ruutu);
 
     Tyokalut& tk_;
+    Kello& kello_;
+    Satunnaislahde& lahde_;
+    Tulospalvelu& tulokset_;
     bool lopetetaan_ = false;
     // Counts new games, so a turn that pumped events can tell the game changed.
     std::uint32_t pelinumero_ = 0;

@@ -52,7 +52,7 @@ void Peli::mNaytaMahdottomatLaivaruudut_Click() {
     tk_.AsetaOsoitin(Osoitin::Tiimalasi);
     const bool naytetaan = !tk_.ValikonValinta(Valikko::NaytaMahdottomatLaivaruudut);
     tk_.AsetaValikonValinta(Valikko::NaytaMahdottomatLaivaruudut, naytetaan);
-    tk_.Tallenna("NaytaMahdottomatLaivaruudut", naytetaan ? "True" : "False");
+    tulokset_.Tallenna("NaytaMahdottomatLaivaruudut", naytetaan ? "True" : "False");
     if (!AmmuntaKaynnissa) {
         NaytaVaratutRuudut(naytetaan ? Kuva::Ohi : Kuva::Vesi);
     }
@@ -121,17 +121,17 @@ bool Peli::SijoitaKoneenLaiva(int pituus) {
         return false;
     }
     Laiva& laiva = *vapaa;
-    const auto arvo = [&](int n) { return static_cast<int>(tk_.Satunnaisluku() * n); };
+    const auto arvo = [&](int n) { return static_cast<int>(lahde_.Seuraava() * n); };
     const auto peru = [&] { PeruLaiva(laiva, KoneenRuudut, [](int) {}); };
 
     // Each attempt draws a start square and a direction; the draw order is
     // fixed so that a scripted random source can steer it.
     for (int yritys = 0; yritys < KoneenSijoitusyrityksia; ++yritys) {
-        tk_.Satunnaista();
+        Satunnaista();
         const int r = arvo(10);
         const int c = arvo(10) + 1;
         const int s = 10 * r + c;
-        tk_.Satunnaista();
+        Satunnaista();
         const int suunta = arvo(2); // 0 vertical, 1 horizontal
         const int vaaka = c < pituus ? 1 : c > 10 - pituus ? 0 : arvo(2);
         const int pysty = r < pituus ? 1 : r > 10 - pituus ? 0 : arvo(2);

@@ -6,7 +6,6 @@
 #include "Ruudukko.h"
 #include "Viestilaatikko.h"
 #include "frmAsetukset.h"
-#include "frmKysyNimi.h"
 #include "frmParhaatTulokset.h"
 #include "frmTietoja.h"
 
@@ -24,7 +23,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
-#include <QTime>
 
 #include <cmath>
 #include <initializer_list>
@@ -67,7 +65,8 @@ template <typename Dialogi, typename... Arvot> void NaytaDialogi(Arvot&&... arvo
 } // namespace
 
 frmSorvik::frmSorvik(Ymparisto ymparisto, QWidget* vanhempi)
-    : QMainWindow(vanhempi), ymparisto_(std::move(ymparisto)), lahde_(Alkusiemen()), peli_(*this) {
+    : QMainWindow(vanhempi), ymparisto_(std::move(ymparisto)), tulokset_(lista_, this),
+      lahde_(Alkusiemen()), peli_(*this, kello_, lahde_, tulokset_) {
     if (!ymparisto_.avaa) {
         ymparisto_.avaa = [](const QUrl& kohde) { QDesktopServices::openUrl(kohde); };
     }
@@ -81,7 +80,6 @@ frmSorvik::frmSorvik(Ymparisto ymparisto, QWidget* vanhempi)
     if (ymparisto_.ohjelmanKansio.isEmpty()) {
         ymparisto_.ohjelmanKansio = QCoreApplication::applicationDirPath();
     }
-    kello_.start();
 
     setObjectName(QStringLiteral("frmSorvik"));
     setWindowTitle(QStringLiteral("Sorvik"));
@@ -260,7 +258,7 @@ void frmSorvik::mNaytaPainikkeet_Click() {
     cmdPainike_[0]->setEnabled(nayta);
     cmdPainike_[1]->setEnabled(nayta);
     asetaKorkeus(nayta);
-    Tallenna("NaytaPainikkeet", nayta ? "True" : "False");
+    tulokset_.Tallenna("NaytaPainikkeet", nayta ? "True" : "False");
     NaytaOletusosoitin();
 }
 
@@ -432,32 +430,6 @@ void frmSorvik::OdotaTapahtumia(double sekuntia) {
     QTimer::singleShot(ms, &silmukka, &QEventLoop::quit);
     silmukka.exec();
     odotus_ = nullptr;
-}
-
-double frmSorvik::Kello() {
-    return static_cast<double>(kello_.nsecsElapsed()) / 1e9;
-}
-
-void frmSorvik::Satunnaista() {
-    // Seconds since midnight, as the classic randomize-from-timer reads them.
-    lahde_.Sekoita(QTime::currentTime().msecsSinceStartOfDay() / 1000.0);
-}
-
-double frmSorvik::Satunnaisluku() {
-    return lahde_.Seuraava();
-}
-
-std::int16_t frmSorvik::ListanViimeinenTulos() {
-    return lista_.ParasTulos[ParhaatTulokset::Koko - 1];
-}
-
-void frmSorvik::KysyNimi() {
-    frmKysyNimi ikkuna(lista_, peli_.VoitotPerakkain, this);
-    ikkuna.exec();
-}
-
-void frmSorvik::Tallenna(const std::string& nimi, const std::string& arvo) {
-    KirjoitaArvo(HKEY_CURRENT_USER, OhjelmanAvainKirjoitus, nimi, 1, arvo);
 }
 
 } // namespace sorvik

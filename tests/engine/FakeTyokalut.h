@@ -1,6 +1,8 @@
 #pragma once
-// A toolkit that records everything the game shows, answers message boxes
-// from a script, and runs a fake clock whose pauses tick the game's timer.
+// A desktop for the game: a screen that records everything the game shows and
+// answers message boxes from a script, a fake clock that the screen's pauses
+// move on (each step ticking the game's timer), a scripted random source, and
+// a high-score side whose name dialog answers as the test says.
 
 #include "Peli.h"
 #include "Satunnaislahde.h"
@@ -42,7 +44,7 @@ struct Kuvamerkinta {
     Kuva kuva;
 };
 
-class FakeTyokalut : public Tyokalut {
+class FakeTyokalut : public Tyokalut, public Kello, public Satunnaislahde, public Tulospalvelu {
 public:
     struct Ruutu {
         Kuva kuva = Kuva::Vesi;
@@ -75,9 +77,12 @@ public:
     std::deque<int> vastaukset;
     // Numbers the random source returns first; then a real generator.
     std::deque<double> satunnaiset;
-    // The last rank of the high-score list, and what the name dialog does.
+    // The last rank of the high-score list, and how the name dialog closes
+    // (by its frame when the test says nothing).
     std::int16_t viimeinenTulos = 0;
-    std::function<void()> nimikysely;
+    std::function<NimenKysely()> nimikysely;
+    // Streaks entered in the list.
+    std::vector<std::pair<std::string, std::int16_t>> listalle;
     // Run inside a pause once the fake clock has passed the given time.
     std::vector<std::pair<double, std::function<void()>>> tapahtumat;
     // How far one wait moves the clock; each step runs one timer tick.
@@ -85,7 +90,7 @@ public:
 
     Peli* peli = nullptr;
     double kello = 1000.0;
-    Satunnaislahde lahde{12345};
+    Satunnaisgeneraattori lahde{12345};
 
     Ruutu& ruutu(Ruudukko r, int k) { return ruudut[static_cast<int>(r)][k]; }
     [[nodiscard]] const Ruutu& ruutu(Ruudukko r, int k) const {
@@ -152,9 +157,10 @@ public:
             peli->tmrAjastin_Timer();
         }
     }
-    double Kello() override { return kello; }
-    void Satunnaista() override { lahde.Sekoita(kello); }
-    double Satunnaisluku() override {
+    double Sekunnit() override { return kello; }
+    double SekunnitKeskiyosta() override { return kello; }
+    void Sekoita(double lukema) override { lahde.Sekoita(lukema); }
+    double Seuraava() override {
         if (!satunnaiset.empty()) {
             const double u = satunnaiset.front();
             satunnaiset.pop_front();
@@ -163,11 +169,12 @@ public:
         return lahde.Seuraava();
     }
     std::int16_t ListanViimeinenTulos() override { return viimeinenTulos; }
-    void KysyNimi() override {
+    NimenKysely KysyNimi(std::int16_t /*voitot*/) override {
         ++nimikyselyja;
-        if (nimikysely) {
-            nimikysely();
-        }
+        return nimikysely ? nimikysely() : NimenKysely{};
+    }
+    void LisaaListalle(const std::string& nimi, std::int16_t voitot) override {
+        listalle.emplace_back(nimi, voitot);
     }
     void Tallenna(const std::string& nimi, const std::string& arvo) override {
         tallennetut.emplace_back(nimi, arvo);
@@ -186,7 +193,7 @@ private:
 // A game wired to the fake toolkit, its timer ticking inside every pause.
 struct Poyta {
     FakeTyokalut tk;
-    Peli peli{tk};
+    Peli peli{tk, tk, tk, tk};
     Poyta() { tk.peli = &peli; }
     Poyta(const Poyta&) = delete;
     Poyta& operator=(const Poyta&) = delete;

@@ -348,12 +348,13 @@ TEST(Kesto, SatunnaisetTapahtumasarjatMissaTahansaVaiheessa) {
     int pelejaPaattyi = 0;
     for (std::uint32_t sarja = 0; sarja < 200; ++sarja) {
         Poyta p;
-        p.tk.lahde = Satunnaislahde(0x1000u + sarja);
+        p.tk.lahde = Satunnaisgeneraattori(0x1000u + sarja);
         p.tk.tikki = 0.01 + 0.05 * (sarja % 5);
-        p.tk.nimikysely = [&p, sarja] {
-            if (sarja % 3 != 0) { // otherwise closed from its frame
-                p.peli.VoitotPerakkain = 0;
-            }
+        p.tk.nimikysely = [sarja] {
+            // Peruuta, OK, or closed from its frame.
+            static constexpr std::array<Nimivastaus, 3> Vastaukset{
+                Nimivastaus::Suljettu, Nimivastaus::Peruuta, Nimivastaus::OK};
+            return NimenKysely{Vastaukset[sarja % 3], "Kesto"};
         };
         Tapahtumat tapahtumat(p, sarja);
         p.peli.Kaynnista();

@@ -242,9 +242,7 @@ TEST_P(PutkenLoppu, ListanYlittavaPutkiTarjotaanNimikyselyyn) {
     p.tk.nimikysely = [&] {
         EXPECT_EQ(p.tk.osoitin, Osoitin::Oletus);
         suljettuKysyttaessa = p.tk.suljettu;
-        if (t.nimiAnnetaan) {
-            p.peli.VoitotPerakkain = 0;
-        }
+        return t.nimiAnnetaan ? NimenKysely{Nimivastaus::OK, "Liisa"} : NimenKysely{};
     };
     Tikki(p);
     const std::string ennen = Tilannekuva(p);

@@ -1,6 +1,7 @@
 // The four dialogs: high scores, name entry, settings and About.
 
 #include "Asetukset.h"
+#include "Ikkunapalvelut.h"
 #include "ParhaatTulokset.h"
 #include "Saannot.h"
 #include "Vastaaja.h"
@@ -66,9 +67,20 @@ QStringList OletusRivit() {
     return rivit;
 }
 
+// When the dialog closes, the game applies its answer to the streak.
+void Kytke(frmKysyNimi& dlg, ParhaatTulokset& lista, std::int16_t& voitot) {
+    QObject::connect(&dlg, &QDialog::finished, &dlg, [&dlg, &lista, &voitot] {
+        ListanTulospalvelu tulokset(lista);
+        voitot = PutkiNimikyselynJalkeen(dlg.Vastaus(), voitot, tulokset);
+    });
+}
+
 // The name dialog, shown, over a list of default entries.
 struct Nimikysely {
-    explicit Nimikysely(std::int16_t voitotAlussa) : voitot(voitotAlussa) { dlg.show(); }
+    explicit Nimikysely(std::int16_t voitotAlussa) : voitot(voitotAlussa) {
+        Kytke(dlg, lista, voitot);
+        dlg.show();
+    }
 
     ParhaatTulokset lista;
     std::int16_t voitot;
@@ -305,6 +317,7 @@ private slots:
         lista.LataaParhaatTulokset();
         std::int16_t voitot = 1;
         frmKysyNimi dlg(lista, voitot, &paaikkuna);
+        Kytke(dlg, lista, voitot);
         // The game can end during the computer's turn, with the main window
         // disabled.
         paaikkuna.setEnabled(false);

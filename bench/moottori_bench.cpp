@@ -7,6 +7,7 @@
 // also drops the computer's target after a sinking, so it belongs to the play).
 
 #include "Peli.h"
+#include "PelinValmistelu.h"
 #include "Satunnaislahde.h"
 #include "Tyokalut.h"
 
@@ -91,7 +92,7 @@ struct Poyta {
 
     explicit Poyta(bool kulmat) {
         tk.peli = &peli;
-        peli.saannot.LaivojenKulmatSaavatKoskettaa = kulmat;
+        PelinValmistelu::AsetaKulmat(peli, kulmat);
     }
     Poyta(const Poyta&) = delete;
     Poyta& operator=(const Poyta&) = delete;
@@ -141,7 +142,7 @@ void BM_UusiPeli(benchmark::State& state) {
     const std::int64_t arvontojaAlussa = p.tk.arvontoja;
     for (auto _ : state) {
         p.peli.UusiPeli();
-        benchmark::DoNotOptimize(p.peli.KoneenRuudut.data());
+        benchmark::DoNotOptimize(p.peli.KoneenRuudut().data());
     }
     state.SetLabel(state.range(0) != 0 ? "corners may touch" : "corners may not touch");
     state.counters["draws/setup"] = benchmark::Counter(
@@ -160,8 +161,8 @@ void BM_KoneenVuorot(benchmark::State& state) {
         state.PauseTiming();
         p.aloita();
         state.ResumeTiming();
-        while (p.peli.PeliKaynnissa) {
-            p.peli.PelaajanVuoro = false;
+        while (p.peli.PeliKaynnissa()) {
+            PelinValmistelu::AsetaVuoro(p.peli, false);
             p.peli.AmmuTietokoneenPuolesta();
             ++vuoroja;
         }
@@ -184,11 +185,11 @@ void BM_KokoPeli(benchmark::State& state) {
     std::int64_t laukauksia = 0;
     for (auto _ : state) {
         p.aloita();
-        while (p.peli.PeliKaynnissa) {
+        while (p.peli.PeliKaynnissa()) {
             p.pelaajaAmpuu();
             ++laukauksia;
         }
-        pelaajanVoittoja += p.peli.PelaajanOsumat == LaivaRuutuja ? 1 : 0;
+        pelaajanVoittoja += p.peli.PelaajanOsumat() == LaivaRuutuja ? 1 : 0;
     }
     state.SetLabel(state.range(0) != 0 ? "corners may touch" : "corners may not touch");
     state.counters["player shots/game"] =
@@ -211,12 +212,13 @@ void BM_Ajastin(benchmark::State& state) {
         p.sijoitaPelaajanLaivasto();
     }
     if (state.range(0) == 2) {
-        p.peli.PelaajanVuoro = false;
+        PelinValmistelu::AsetaVuoro(p.peli, false);
     } else if (state.range(0) == 3) {
-        p.peli.PelaajanOsumat = LaivaRuutuja;
-        p.peli.PeliKaynnissa = false;
-        p.peli.AmmuntaKaynnissa = false;
-        p.peli.VoitotPerakkain = 3;
+        // Won: every ship square of the computer's hit, the game over.
+        PelinValmistelu::AsetaOsumat(p.peli, Ruudukko::Kone, LaivaRuutuja);
+        PelinValmistelu::AsetaPeliKaynnissa(p.peli, false);
+        PelinValmistelu::AsetaAmmunta(p.peli, false);
+        PelinValmistelu::AsetaPutki(p.peli, 3);
     }
     for (auto _ : state) {
         p.peli.tmrAjastin_Timer();

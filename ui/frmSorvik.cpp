@@ -267,7 +267,9 @@ void frmSorvik::mNaytaParhaatTulokset_Click() {
 }
 
 void frmSorvik::mNaytaAsetukset_Click() {
-    NaytaDialogi<frmAsetukset>(peli_.saannot, peli_.PeliKaynnissa, peli_.VoitotPerakkain, this);
+    Saannot saannot = peli_.saannot();
+    NaytaDialogi<frmAsetukset>(saannot, peli_.Pelivaihe(), peli_.VoitotPerakkain(), this);
+    peli_.AsetaSaannot(saannot);
 }
 
 void frmSorvik::mTietojaOhjelmasta_Click() {

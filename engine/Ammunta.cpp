@@ -11,40 +11,6 @@ namespace sorvik {
 
 namespace {
 
-constexpr std::array<int, 4> Askeleet{-1, +1, -10, +10};
-
-// The eight direction orders, each trying the opposite of its first direction
-// second and the other axis after that.
-constexpr std::array<std::array<Suunta, 4>, 8> Suuntajarjestykset{{
-    {Suunta::Vasen, Suunta::Oikea, Suunta::Ylos, Suunta::Alas},
-    {Suunta::Vasen, Suunta::Oikea, Suunta::Alas, Suunta::Ylos},
-    {Suunta::Oikea, Suunta::Vasen, Suunta::Ylos, Suunta::Alas},
-    {Suunta::Oikea, Suunta::Vasen, Suunta::Alas, Suunta::Ylos},
-    {Suunta::Ylos, Suunta::Alas, Suunta::Vasen, Suunta::Oikea},
-    {Suunta::Ylos, Suunta::Alas, Suunta::Oikea, Suunta::Vasen},
-    {Suunta::Alas, Suunta::Ylos, Suunta::Vasen, Suunta::Oikea},
-    {Suunta::Alas, Suunta::Ylos, Suunta::Oikea, Suunta::Vasen},
-}};
-
-// A square along a direction stays on the grid and never wraps over a side.
-constexpr bool SaaAmpua(Suunta suunta, int s) {
-    if (!OnRuutu(s)) {
-        return false;
-    }
-    switch (suunta) {
-    case Suunta::Vasen:
-        return s % 10 != 0;
-    case Suunta::Oikea:
-        return s % 10 != 1;
-    default:
-        return true;
-    }
-}
-
-constexpr bool Ammuttu(Tila tila) {
-    return tila == Tila::Ohi || tila == Tila::Uponnut;
-}
-
 std::string Tulkintavirhe(int ruutu) {
     return "Ruutu " + std::to_string(ruutu) + ": Virhe osuman tulkinnassa!";
 }
@@ -172,15 +138,15 @@ void Peli::AmmuTietokoneenPuolesta() {
 
     bool vapaita = false;
     for (int n = 1; n <= Ruutuja && !vapaita; ++n) {
-        vapaita = !Ammuttu(PelaajanRuudut_[n]);
+        vapaita = !Maalitus::Ammuttu(PelaajanRuudut_[n]);
     }
     if (!vapaita) {
         PelaajanVuoro_ = true;
         return;
     }
 
-    std::array<bool, 4> suuntaVaihtui{};
-    const int t = ValitseKoneenRuutu(suuntaVaihtui);
+    const int t =
+        maalitus_.ValitseRuutu(PelaajanRuudut_, KoneenEdellinenOsui_ == Edellinen::Osui, lahde_);
 
     PalautaEdellinen(Ruudukko::Pelaaja, KoneenEdellinenRuutu_, KoneenEdellinenOsui_);
 
@@ -198,59 +164,22 @@ void Peli::AmmuTietokoneenPuolesta() {
         if (lopetetaan_) {
             return;
         }
-        if (EnsimmainenOsuma_ == 0) {
-            EnsimmainenOsuma_ = static_cast<std::int16_t>(t);
-            Kokeiltu_ = {};
+        if (!maalitus_.OnKohde()) {
             Satunnaista();
-            Suuntajarjestys_ = static_cast<std::int16_t>(lahde_.Seuraava() * 8) + 1;
-            const Suunta ensimmainen = Suuntajarjestykset[Suuntajarjestys_ - 1][0];
-            SeuraavaRuutu_ = static_cast<std::int16_t>(t + Askeleet[static_cast<int>(ensimmainen)]);
+            maalitus_.AloitaKohde(t, lahde_.Seuraava());
         }
     }
     PelaajanVuoro_ = true;
 }
 
-int Peli::ValitseKoneenRuutu(std::array<bool, 4>& suuntaVaihtui) {
-    for (;;) {
-        if (EnsimmainenOsuma_ != 0 && Suuntajarjestys_ >= 1 && Suuntajarjestys_ <= 8) {
-            const auto& jarjestys = Suuntajarjestykset[Suuntajarjestys_ - 1];
-            for (int i = 0; i < 4; ++i) {
-                const Suunta d = jarjestys[i];
-                const int di = static_cast<int>(d);
-                if (Kokeiltu_[di]) {
-                    continue;
-                }
-                const int s = SeuraavaRuutu_;
-                const bool jatkuu =
-                    (KoneenEdellinenOsui_ == Edellinen::Osui || suuntaVaihtui[di]) &&
-                    SaaAmpua(d, s) && !Ammuttu(PelaajanRuudut_[s]);
-                if (jatkuu) {
-                    SeuraavaRuutu_ = static_cast<std::int16_t>(s + Askeleet[di]);
-                    return s;
-                }
-                Kokeiltu_[di] = true;
-                if (i + 1 < 4) {
-                    const int e = static_cast<int>(jarjestys[i + 1]);
-                    SeuraavaRuutu_ = static_cast<std::int16_t>(EnsimmainenOsuma_ + Askeleet[e]);
-                    suuntaVaihtui[e] = true;
-                }
-            }
-        }
-        const int t = static_cast<int>(lahde_.Seuraava() * Ruutuja) + 1;
-        if (OnRuutu(t) && !Ammuttu(PelaajanRuudut_[t])) {
-            return t;
-        }
-    }
-}
-
 void Peli::MihinLaivaanTietokoneOsui(int ruutu) {
-    KoneUpottiLaivan_ = false;
+    maalitus_.MerkitseUpotus(false);
     if (PelaajanRuudut_[ruutu] == Tila::Uponnut) {
         const auto upposi = UpotaJosUponnut(Ruudukko::Pelaaja, ruutu);
         if (!upposi) {
             return;
         }
-        KoneUpottiLaivan_ = *upposi;
+        maalitus_.MerkitseUpotus(*upposi);
     }
     if (KoneenOsumat_ == LaivaRuutuja) {
         Havio();

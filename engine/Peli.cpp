@@ -93,8 +93,7 @@ void Peli::UusiPeli() {
 
     PelaajanOsumat_ = 0;
     KoneenOsumat_ = 0;
-    EnsimmainenOsuma_ = 0;
-    SeuraavaRuutu_ = 0;
+    maalitus_.Nollaa();
     PelaajanVuoro_ = false;
 
     int laivaruutuja = 0;
@@ -153,14 +152,6 @@ void Peli::TeePelinAlkuvalmistelut() {
     }
 }
 
-void Peli::PutoaKohde() {
-    if (KoneUpottiLaivan_ && EnsimmainenOsuma_ != 0) {
-        EnsimmainenOsuma_ = 0;
-        SeuraavaRuutu_ = 0;
-        Suuntajarjestys_ = 100;
-    }
-}
-
 void Peli::PaivitaPainikkeet() {
     const bool sallittu = !KoneenVuoro();
     tk_.SalliPainike(0, sallittu);
@@ -172,7 +163,7 @@ void Peli::tmrAjastin_Timer() {
     if (lopetetaan_) {
         return;
     }
-    PutoaKohde();
+    maalitus_.PudotaKohde();
     PaivitaPainikkeet();
     tk_.AsetaOhjeteksti(Ohjeteksti());
 }

@@ -6,6 +6,7 @@
 
 #include "Kello.h"
 #include "Lauta.h"
+#include "Maalitus.h"
 #include "Saannot.h"
 #include "Satunnaislahde.h"
 #include "Tulospalvelu.h"
@@ -21,8 +22,6 @@ namespace sorvik {
 
 // Why the main window is about to close.
 enum class Sulkemissyy { Kayttaja = 0, Ohjelma = 1, Jarjestelma = 2, Tehtavienhallinta = 3 };
-
-enum class Suunta : std::uint8_t { Vasen, Oikea, Ylos, Alas };
 
 class Peli {
 public:
@@ -97,10 +96,8 @@ public:
     [[nodiscard]] Edellinen PelaajanEdellinenOsui() const { return PelaajanEdellinenOsui_; }
     [[nodiscard]] std::int16_t KoneenEdellinenRuutu() const { return KoneenEdellinenRuutu_; }
     [[nodiscard]] Edellinen KoneenEdellinenOsui() const { return KoneenEdellinenOsui_; }
-    [[nodiscard]] std::int16_t EnsimmainenOsuma() const { return EnsimmainenOsuma_; }
-    [[nodiscard]] std::int16_t SeuraavaRuutu() const { return SeuraavaRuutu_; }
-    [[nodiscard]] std::int16_t Suuntajarjestys() const { return Suuntajarjestys_; }
-    [[nodiscard]] bool KoneUpottiLaivan() const { return KoneUpottiLaivan_; }
+    // The computer's targeting memory.
+    [[nodiscard]] const Maalitus& maalitus() const { return maalitus_; }
 
     // The rule settings; the settings dialog edits a copy and hands it back.
     [[nodiscard]] const Saannot& saannot() const { return saannot_; }
@@ -112,12 +109,10 @@ private:
 
     // Re-seeds the random source from the clock.
     void Satunnaista() { lahde_.Sekoita(kello_.SekunnitKeskiyosta()); }
-    void PutoaKohde();
     void PaivitaPainikkeet();
     bool PutkenLoppu();
     void Havio();
     bool Lopeta();
-    int ValitseKoneenRuutu(std::array<bool, 4>& suuntaVaihtui);
     void PalautaEdellinen(Ruudukko ruudukko, int ruutu, Edellinen osui);
     // Shows every reserved square of the player's grid with the given picture.
     void NaytaVaratutRuudut(Kuva kuva);
@@ -144,11 +139,7 @@ private:
     // The computer's previous shot and targeting memory.
     std::int16_t KoneenEdellinenRuutu_ = 0;
     Edellinen KoneenEdellinenOsui_ = Edellinen::Ei_ole;
-    std::int16_t EnsimmainenOsuma_ = 0; // 0: no target
-    std::int16_t SeuraavaRuutu_ = 0;
-    std::int16_t Suuntajarjestys_ = 0; // 1..8, 100 after a target is dropped
-    std::array<bool, 4> Kokeiltu_{};   // left, right, up, down exhausted
-    bool KoneUpottiLaivan_ = false;
+    Maalitus maalitus_;
 
     Saannot saannot_;
 

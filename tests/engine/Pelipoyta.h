@@ -14,6 +14,14 @@
 
 namespace sorvik::testi {
 
+// Random numbers that make the computer pick square k, or direction order o.
+inline double Ruutu(int k) {
+    return (k - 0.5) / 100.0;
+}
+inline double Jarjestys(int o) {
+    return (o - 0.5) / 8.0;
+}
+
 // A game wired to the fake toolkit, its timer ticking inside every pause.
 struct Poyta {
     FakeTyokalut tk;
@@ -225,7 +233,7 @@ inline std::string Tilannekuva(const Poyta& p) {
     luvut(g.PelaajanOsumat(), g.KoneenOsumat(), g.PelaajanVuoro(), g.SijoitusKaynnissa(),
           g.AmmuntaKaynnissa(), g.PeliKaynnissa(), g.VoitotPerakkain(), g.PelaajanEdellinenRuutu(),
           g.PelaajanEdellinenOsui(), g.KoneenEdellinenRuutu(), g.KoneenEdellinenOsui(),
-          g.EnsimmainenOsuma(), g.SeuraavaRuutu());
+          g.maalitus().EnsimmainenOsuma(), g.maalitus().SeuraavaRuutu());
     return s + p.tk.ohje;
 }
 

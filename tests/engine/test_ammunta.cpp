@@ -11,14 +11,6 @@
 namespace sorvik::testi {
 namespace {
 
-// Random numbers that make the computer pick square k, or direction order o.
-double Ruutu(int k) {
-    return (k - 0.5) / 100.0;
-}
-double Jarjestys(int o) {
-    return (o - 0.5) / 8.0;
-}
-
 // --- Sinking and revealing --------------------------------------------------
 
 struct Paljastus {
@@ -200,89 +192,6 @@ TEST_F(Ammunta, KahdeskymmenesOsumaVoittaaEikaKoneAmmuEnaa) {
     EXPECT_EQ(Tilannekuva(p), ennen);
 }
 
-// --- The computer's targeting -----------------------------------------------
-
-// A fleet for the targeting cases: gunboats at 31-32, 5/15 and 27/37, a
-// cruiser at 44-46 and a submarine at 60.
-const Laivat Maalilaivasto{{91, 92, 93, 94}, {44, 45, 46}, {78, 79, 80}, {31, 32}, {5, 15},
-                           {27, 37},         {60},         {8},          {11},     {64}};
-
-class Maali : public ::testing::Test {
-protected:
-    void SetUp() override { ASSERT_TRUE(AloitaAmmunta(p, Maalilaivasto)); }
-    Poyta p;
-};
-
-struct Maalitus {
-    std::vector<double> luvut;
-    V laukaukset; // the computer's shots, one per turn
-};
-void PrintTo(const Maalitus& m, std::ostream* os) {
-    *os << "shots " << Luettelo(m.laukaukset);
-}
-
-class Maaliesimerkki : public Maali, public ::testing::WithParamInterface<Maalitus> {};
-
-TEST_P(Maaliesimerkki, SuuntaKerrallaanKunnesLaivaUppoaa) {
-    const Maalitus& m = GetParam();
-    p.tk.satunnaiset.assign(m.luvut.begin(), m.luvut.end());
-    V laukaukset;
-    for (std::size_t vuoro = 0; vuoro < m.laukaukset.size(); ++vuoro) {
-        if (vuoro + 1 == m.laukaukset.size()) {
-            // Only the last, random shot may use the last number.
-            EXPECT_EQ(p.tk.satunnaiset.size(), 1U);
-        }
-        const Tila ennen = p.peli.PelaajanRuudut()[m.laukaukset[vuoro]];
-        ASSERT_NE(AmmuOhi(p), 0);
-        laukaukset.push_back(p.peli.KoneenEdellinenRuutu());
-        EXPECT_EQ(p.peli.PelaajanRuudut()[laukaukset.back()],
-                  ennen == Tila::Laiva ? Tila::Uponnut : Tila::Ohi);
-    }
-    EXPECT_EQ(laukaukset, m.laukaukset);
-    EXPECT_TRUE(p.tk.satunnaiset.empty());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Esimerkit, Maaliesimerkki,
-    ::testing::Values(
-        // Anchor in column 1: left is off the grid, so right is shot at once.
-        Maalitus{{Ruutu(31), Jarjestys(1), Ruutu(100)}, {31, 32, 100}},
-        // Anchor in the top row with "up" first: down is shot at once.
-        Maalitus{{Ruutu(5), Jarjestys(5), Ruutu(100)}, {5, 15, 100}},
-        // Right while hitting, the miss at 47, then left from the anchor sinks
-        // the cruiser; the target is dropped, so no up or down follows.
-        Maalitus{{Ruutu(45), Jarjestys(3), Ruutu(100)}, {45, 46, 47, 44, 100}},
-        // Left, right and up each miss once, down sinks.
-        Maalitus{{Ruutu(27), Jarjestys(1), Ruutu(100)}, {27, 26, 28, 17, 37, 100}},
-        // A submarine sinks at its first hit; its new target is dropped at once.
-        Maalitus{{Ruutu(60), Jarjestys(1), Ruutu(100)}, {60, 100}},
-        // Order 8 on the cruiser: down, up, right (46 hit, 47 miss), left.
-        Maalitus{{Ruutu(45), Jarjestys(8), Ruutu(100)}, {45, 55, 35, 46, 47, 44, 100}}));
-
-TEST_F(Maali, UpotuksenJalkeenKohdeUnohdetaanSeuraavallaTikilla) {
-    p.tk.satunnaiset = {Ruutu(60), Jarjestys(2)};
-    AmmuOhi(p);
-    EXPECT_TRUE(p.peli.KoneUpottiLaivan());
-    EXPECT_EQ(p.peli.EnsimmainenOsuma(), 60);
-    EXPECT_EQ(p.peli.Suuntajarjestys(), 2);
-    EXPECT_EQ(Tilassa(p.peli.PelaajanRuudut(), Tila::Ohi), (V{50, 59, 70}));
-    p.peli.tmrAjastin_Timer();
-    EXPECT_EQ(p.peli.EnsimmainenOsuma(), 0);
-    EXPECT_EQ(p.peli.SeuraavaRuutu(), 0);
-    EXPECT_EQ(p.peli.Suuntajarjestys(), 100);
-}
-
-TEST_F(Maali, ArvontaOhittaaAmmututJaPaljastetutRuudut) {
-    p.tk.satunnaiset = {Ruutu(31), Jarjestys(1)};
-    AmmuOhi(p);
-    AmmuOhi(p);
-    ASSERT_EQ(Tilassa(p.peli.PelaajanRuudut(), Tila::Ohi), (V{21, 22, 33, 41, 42}));
-    p.tk.satunnaiset = {Ruutu(21), Ruutu(31), Ruutu(42), Ruutu(32), Ruutu(99)};
-    AmmuOhi(p);
-    EXPECT_EQ(p.peli.KoneenEdellinenRuutu(), 99);
-    EXPECT_TRUE(p.tk.satunnaiset.empty());
-}
-
 // --- The loss -----------------------------------------------------------------
 
 // The last hit and the last sinking are on screen before the message, the
@@ -412,7 +321,7 @@ TEST_F(Tulkintavirhe, KoneenOsumaLaivattomaanRuutuunEiHavita) {
                                 {"Ruutu 50: Virhe osuman tulkinnassa!", "", viesti::OK}}));
     EXPECT_EQ(p.peli.KoneenOsumat(), 20);
     EXPECT_EQ(p.peli.PelaajanRuudut()[50], Tila::Uponnut);
-    EXPECT_FALSE(p.peli.KoneUpottiLaivan());
+    EXPECT_FALSE(p.peli.maalitus().KoneUpottiLaivan());
     EXPECT_TRUE(p.peli.PeliKaynnissa());
     EXPECT_TRUE(p.peli.AmmuntaKaynnissa());
     EXPECT_TRUE(p.peli.PelaajanVuoro());

@@ -199,7 +199,7 @@ TEST(UusiPeli, KysytaanVainPutkenJaKeskenOlevanPelinAikana) {
         TarkistaUusiLauta(p);
         EXPECT_EQ(p.peli.PelaajanOsumat(), 0);
         EXPECT_EQ(p.peli.KoneenOsumat(), 0);
-        EXPECT_EQ(p.peli.EnsimmainenOsuma(), 0);
+        EXPECT_EQ(p.peli.maalitus().EnsimmainenOsuma(), 0);
         EXPECT_FALSE(p.peli.PeliKaynnissa());
         EXPECT_FALSE(p.peli.AmmuntaKaynnissa());
         EXPECT_TRUE(p.peli.SijoitusKaynnissa());

@@ -99,10 +99,13 @@ void Peli::UusiPeli() {
     int laivaruutuja = 0;
     do {
         PoistaLaivat();
-        for (const int pituus : {4, 3, 3, 2, 2, 2}) {
-            SijoitaKoneenLaiva(pituus);
-        }
-        for (int i = 0; i < 4; ++i) {
+        // The longer ships in fleet order, then each submarine while some
+        // water is left.
+        for (const std::int16_t pituus : LaivojenPituudet) {
+            if (pituus > 1) {
+                SijoitaKoneenLaiva(pituus);
+                continue;
+            }
             for (int n = 1; n <= Ruutuja; ++n) {
                 if (KoneenRuudut_[n] == Tila::Vesi) {
                     SijoitaKoneenLaiva(1);

@@ -81,9 +81,9 @@ void Peli::imgPelaaja_MouseUp(int c, int painike) {
     int askel = 0;
     if (pituus > 1) {
         if (painike == 1) {
-            askel = Sarake(c) > 11 - pituus ? -1 : +1;
+            askel = Sarake(c) > RuutujaRivilla + 1 - pituus ? -1 : +1;
         } else {
-            askel = Rivi(c) > 11 - pituus ? -10 : +10;
+            askel = Rivi(c) > RuutujaRivilla + 1 - pituus ? -RuutujaRivilla : +RuutujaRivilla;
         }
     }
 
@@ -133,19 +133,20 @@ bool Peli::SijoitaKoneenLaiva(int pituus) {
     // fixed so that a scripted random source can steer it.
     for (int yritys = 0; yritys < KoneenSijoitusyrityksia; ++yritys) {
         Satunnaista();
-        const int r = arvo(10);
-        const int c = arvo(10) + 1;
-        const int s = 10 * r + c;
+        const int r = arvo(RuutujaRivilla);
+        const int c = arvo(RuutujaRivilla) + 1;
+        const int s = RuutujaRivilla * r + c;
         Satunnaista();
         const int suunta = arvo(2); // 0 vertical, 1 horizontal
-        const int vaaka = c < pituus ? 1 : c > 10 - pituus ? 0 : arvo(2);
-        const int pysty = r < pituus ? 1 : r > 10 - pituus ? 0 : arvo(2);
+        const int vaaka = c < pituus ? 1 : c > RuutujaRivilla - pituus ? 0 : arvo(2);
+        const int pysty = r < pituus ? 1 : r > RuutujaRivilla - pituus ? 0 : arvo(2);
 
         if (KoneenRuudut_[s] != Tila::Vesi) {
             peru();
             continue;
         }
-        const int askel = suunta == 0 ? (pysty == 0 ? -10 : +10) : (vaaka == 0 ? -1 : +1);
+        const int askel =
+            suunta == 0 ? (pysty == 0 ? -RuutujaRivilla : +RuutujaRivilla) : (vaaka == 0 ? -1 : +1);
         bool mahtui = true;
         for (int k = 0; k < pituus; ++k) {
             const int q = s + k * askel;

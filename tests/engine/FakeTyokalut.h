@@ -55,7 +55,7 @@ public:
     };
 
     // --- What the game has shown -----------------------------------------
-    std::array<std::array<Ruutu, 101>, 2> ruudut{};
+    std::array<std::array<Ruutu, Ruutuja + 1>, 2> ruudut{};
     std::string ohje;
     Osoitin osoitin = Osoitin::Oletus;
     std::array<bool, 2> painikkeet{true, true};

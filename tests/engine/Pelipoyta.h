@@ -16,7 +16,7 @@ namespace sorvik::testi {
 
 // Random numbers that make the computer pick square k, or direction order o.
 inline double Ruutu(int k) {
-    return (k - 0.5) / 100.0;
+    return (k - 0.5) / Ruutuja;
 }
 inline double Jarjestys(int o) {
     return (o - 0.5) / 8.0;
@@ -85,9 +85,9 @@ inline std::pair<int, int> Klikkaus(std::vector<int> ruudut) {
         return {ruudut[0], 1};
     }
     if (ruudut[1] - ruudut[0] == 1) {
-        return {Sarake(ruudut[0]) <= 11 - pituus ? ruudut[0] : ruudut.back(), 1};
+        return {Sarake(ruudut[0]) <= RuutujaRivilla + 1 - pituus ? ruudut[0] : ruudut.back(), 1};
     }
-    return {Rivi(ruudut[0]) <= 11 - pituus ? ruudut[0] : ruudut.back(), 2};
+    return {Rivi(ruudut[0]) <= RuutujaRivilla + 1 - pituus ? ruudut[0] : ruudut.back(), 2};
 }
 
 // Places the player's ships with clicks; false at the first one refused.

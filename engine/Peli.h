@@ -71,10 +71,6 @@ public:
     [[nodiscard]] bool KoneenVuoro() const { return !PelaajanVuoro_ && PeliKaynnissa_; }
     // The phase of the game, from its flags.
     [[nodiscard]] Vaihe Pelivaihe() const;
-    // The settings dialog may not change where ships may lie.
-    [[nodiscard]] bool SijaintisaannotLukittu() const {
-        return SijaintisaannotLukitut(Pelivaihe(), VoitotPerakkain_);
-    }
     // The quit question was answered Kyllä: nothing may act any more.
     [[nodiscard]] bool Lopetetaan() const { return lopetetaan_; }
 

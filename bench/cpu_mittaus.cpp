@@ -132,7 +132,8 @@ int main(int argc, char** argv) {
         for (const int alku : Laivojen_alut) {
             peli.imgPelaaja_MouseUp(alku, 1);
         }
-        if (peli.SeuraavaPelaajanLaiva() != sorvik::LaivojaLaivastossa || !peli.AmmuntaKaynnissa) {
+        if (peli.SeuraavaPelaajanLaiva() != sorvik::LaivojaLaivastossa ||
+            !peli.AmmuntaKaynnissa()) {
             std::fprintf(stderr, "the player's fleet was not accepted\n");
             return 1;
         }
@@ -140,7 +141,7 @@ int main(int argc, char** argv) {
 
         int ammuttu = 0;
         tulokset.push_back(Mittaa("computer turns (1 s pause each)", tikit, [&] {
-            for (int i = 0; i < 100 && ammuttu < laukauksia && peli.PeliKaynnissa; ++i) {
+            for (int i = 0; i < 100 && ammuttu < laukauksia && peli.PeliKaynnissa(); ++i) {
                 const int k = 1 + (i * 37) % 100;
                 if (w.imgKone()->sallittu(k)) {
                     peli.imgKone_Click(k);

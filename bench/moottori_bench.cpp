@@ -7,6 +7,7 @@
 // also drops the computer's target after a sinking, so it belongs to the play).
 
 #include "Peli.h"
+#include "PelinValmistelu.h"
 #include "Satunnaislahde.h"
 #include "Tyokalut.h"
 
@@ -23,11 +24,14 @@ namespace {
 
 using namespace sorvik;
 
-class Pikatyokalut final : public Tyokalut {
+class Pikatyokalut final : public Tyokalut,
+                           public Kello,
+                           public Satunnaislahde,
+                           public Tulospalvelu {
 public:
     Peli* peli = nullptr;
     double kello = 1000.0;
-    Satunnaislahde lahde{0x5eed};
+    Satunnaisgeneraattori lahde{0x5eed};
     // Squares of the computer's grid the player may still click.
     std::array<bool, Ruutuja + 1> koneSallittu{};
     std::string ohje;
@@ -65,9 +69,10 @@ public:
             peli->tmrAjastin_Timer();
         }
     }
-    [[nodiscard]] double Kello() override { return kello; }
-    void Satunnaista() override { lahde.Sekoita(kello); }
-    [[nodiscard]] double Satunnaisluku() override {
+    [[nodiscard]] double Sekunnit() override { return kello; }
+    [[nodiscard]] double SekunnitKeskiyosta() override { return kello; }
+    void Sekoita(double lukema) override { lahde.Sekoita(lukema); }
+    [[nodiscard]] double Seuraava() override {
         ++arvontoja;
         return lahde.Seuraava();
     }
@@ -75,18 +80,19 @@ public:
     [[nodiscard]] std::int16_t ListanViimeinenTulos() override {
         return std::numeric_limits<std::int16_t>::max();
     }
-    void KysyNimi() override {}
+    [[nodiscard]] NimenKysely KysyNimi(std::int16_t) override { return {}; }
+    void LisaaListalle(const std::string&, std::int16_t) override {}
     void Tallenna(const std::string&, const std::string&) override {}
 };
 
 struct Poyta {
     Pikatyokalut tk;
-    Peli peli{tk};
+    Peli peli{tk, tk, tk, tk};
     std::mt19937 pelaaja{2024};
 
     explicit Poyta(bool kulmat) {
         tk.peli = &peli;
-        peli.saannot.LaivojenKulmatSaavatKoskettaa = kulmat;
+        PelinValmistelu::AsetaKulmat(peli, kulmat);
     }
     Poyta(const Poyta&) = delete;
     Poyta& operator=(const Poyta&) = delete;
@@ -136,7 +142,7 @@ void BM_UusiPeli(benchmark::State& state) {
     const std::int64_t arvontojaAlussa = p.tk.arvontoja;
     for (auto _ : state) {
         p.peli.UusiPeli();
-        benchmark::DoNotOptimize(p.peli.KoneenRuudut.data());
+        benchmark::DoNotOptimize(p.peli.KoneenRuudut().data());
     }
     state.SetLabel(state.range(0) != 0 ? "corners may touch" : "corners may not touch");
     state.counters["draws/setup"] = benchmark::Counter(
@@ -155,8 +161,8 @@ void BM_KoneenVuorot(benchmark::State& state) {
         state.PauseTiming();
         p.aloita();
         state.ResumeTiming();
-        while (p.peli.PeliKaynnissa) {
-            p.peli.PelaajanVuoro = false;
+        while (p.peli.PeliKaynnissa()) {
+            PelinValmistelu::AsetaVuoro(p.peli, false);
             p.peli.AmmuTietokoneenPuolesta();
             ++vuoroja;
         }
@@ -179,11 +185,11 @@ void BM_KokoPeli(benchmark::State& state) {
     std::int64_t laukauksia = 0;
     for (auto _ : state) {
         p.aloita();
-        while (p.peli.PeliKaynnissa) {
+        while (p.peli.PeliKaynnissa()) {
             p.pelaajaAmpuu();
             ++laukauksia;
         }
-        pelaajanVoittoja += p.peli.PelaajanOsumat == LaivaRuutuja ? 1 : 0;
+        pelaajanVoittoja += p.peli.PelaajanOsumat() == LaivaRuutuja ? 1 : 0;
     }
     state.SetLabel(state.range(0) != 0 ? "corners may touch" : "corners may not touch");
     state.counters["player shots/game"] =
@@ -206,12 +212,13 @@ void BM_Ajastin(benchmark::State& state) {
         p.sijoitaPelaajanLaivasto();
     }
     if (state.range(0) == 2) {
-        p.peli.PelaajanVuoro = false;
+        PelinValmistelu::AsetaVuoro(p.peli, false);
     } else if (state.range(0) == 3) {
-        p.peli.PelaajanOsumat = LaivaRuutuja;
-        p.peli.PeliKaynnissa = false;
-        p.peli.AmmuntaKaynnissa = false;
-        p.peli.VoitotPerakkain = 3;
+        // Won: every ship square of the computer's hit, the game over.
+        PelinValmistelu::AsetaOsumat(p.peli, Ruudukko::Kone, LaivaRuutuja);
+        PelinValmistelu::AsetaPeliKaynnissa(p.peli, false);
+        PelinValmistelu::AsetaAmmunta(p.peli, false);
+        PelinValmistelu::AsetaPutki(p.peli, 3);
     }
     for (auto _ : state) {
         p.peli.tmrAjastin_Timer();

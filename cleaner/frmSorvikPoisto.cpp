@@ -1,13 +1,7 @@
 #include "frmSorvikPoisto.h"
 
+#include "Viestilaatikko.h"
 #include "rekisteri.h"
-
-#include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QTranslator>
 
 namespace sorvik {
 
@@ -16,12 +10,7 @@ namespace {
 constexpr const char* PoistettavaAvain = "Software\\Harvokki\\Sorvik 1.1 Freeware";
 
 void NaytaHuomautus(const QString& otsikko, const QString& teksti) {
-    QMessageBox laatikko(QMessageBox::Warning, otsikko, teksti, QMessageBox::NoButton);
-    laatikko.setTextFormat(Qt::PlainText);
-    QPushButton* ok = laatikko.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
-    laatikko.setDefaultButton(ok);
-    laatikko.setEscapeButton(ok);
-    laatikko.exec();
+    NaytaViesti(nullptr, teksti, otsikko, Viestipainikkeet::OK, Viestikuvake::Huomautus);
 }
 
 } // namespace
@@ -45,16 +34,6 @@ bool frmSorvikPoisto::Form_Load() {
 
 bool PoistaOhjelmanAvain() {
     return RegDeleteKeyA(HKEY_CURRENT_USER, PoistettavaAvain) == ERROR_SUCCESS;
-}
-
-void AsennaSuomenkielisetTekstit() {
-    QLocale::setDefault(QLocale(QLocale::Finnish, QLocale::Finland));
-    // Owned by the application, which outlives every dialog.
-    auto* kaannos = new QTranslator(qApp);
-    if (kaannos->load(QStringLiteral("qtbase_fi"),
-                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QApplication::installTranslator(kaannos);
-    }
 }
 
 } // namespace sorvik

@@ -19,7 +19,4 @@ public:
 // all its values; its parent stays.
 bool PoistaOhjelmanAvain();
 
-// Finnish texts for Qt's own dialogs.
-void AsennaSuomenkielisetTekstit();
-
 } // namespace sorvik

@@ -11,40 +11,6 @@ namespace sorvik {
 
 namespace {
 
-constexpr std::array<int, 4> Askeleet{-1, +1, -10, +10};
-
-// The eight direction orders, each trying the opposite of its first direction
-// second and the other axis after that.
-constexpr std::array<std::array<Suunta, 4>, 8> Suuntajarjestykset{{
-    {Suunta::Vasen, Suunta::Oikea, Suunta::Ylos, Suunta::Alas},
-    {Suunta::Vasen, Suunta::Oikea, Suunta::Alas, Suunta::Ylos},
-    {Suunta::Oikea, Suunta::Vasen, Suunta::Ylos, Suunta::Alas},
-    {Suunta::Oikea, Suunta::Vasen, Suunta::Alas, Suunta::Ylos},
-    {Suunta::Ylos, Suunta::Alas, Suunta::Vasen, Suunta::Oikea},
-    {Suunta::Ylos, Suunta::Alas, Suunta::Oikea, Suunta::Vasen},
-    {Suunta::Alas, Suunta::Ylos, Suunta::Vasen, Suunta::Oikea},
-    {Suunta::Alas, Suunta::Ylos, Suunta::Oikea, Suunta::Vasen},
-}};
-
-// A square along a direction stays on the grid and never wraps over a side.
-constexpr bool SaaAmpua(Suunta suunta, int s) {
-    if (!OnRuutu(s)) {
-        return false;
-    }
-    switch (suunta) {
-    case Suunta::Vasen:
-        return s % 10 != 0;
-    case Suunta::Oikea:
-        return s % 10 != 1;
-    default:
-        return true;
-    }
-}
-
-constexpr bool Ammuttu(Tila tila) {
-    return tila == Tila::Ohi || tila == Tila::Uponnut;
-}
-
 std::string Tulkintavirhe(int ruutu) {
     return "Ruutu " + std::to_string(ruutu) + ": Virhe osuman tulkinnassa!";
 }
@@ -54,12 +20,16 @@ std::string Tulkintavirhe(int ruutu) {
 void Peli::UpotaRuutu(int ruutu) {
     // The player has just fired at the computer's grid, or the computer at the
     // player's.
-    const bool koneen = PelaajanVuoro;
-    Ruudut& ruudut = koneen ? KoneenRuudut : PelaajanRuudut;
+    UpotaRuutu(PelaajanVuoro_ ? Ruudukko::Kone : Ruudukko::Pelaaja, ruutu);
+}
+
+void Peli::UpotaRuutu(Ruudukko ruudukko, int ruutu) {
+    const bool koneen = ruudukko == Ruudukko::Kone;
+    Ruudut& ruudut = koneen ? KoneenRuudut_ : PelaajanRuudut_;
     if (!OnRuutu(ruutu) || ruudut[ruutu] != Tila::Uponnut) {
         return;
     }
-    KayNaapurit(ruutu, saannot.LaivojenKulmatSaavatKoskettaa, [&](int n) {
+    KayNaapurit(ruutu, saannot_.LaivojenKulmatSaavatKoskettaa, [&](int n) {
         if (ruudut[n] != Tila::Varattu) {
             return;
         }
@@ -74,13 +44,6 @@ void Peli::UpotaRuutu(int ruutu) {
     });
 }
 
-void Peli::Upota(Laivasto& laivasto, int indeksi) {
-    const Laiva& laiva = laivasto[indeksi];
-    for (int k = 1; k <= laiva.Pituus; ++k) {
-        UpotaRuutu(laiva.Ruudut[k]);
-    }
-}
-
 void Peli::PalautaEdellinen(Ruudukko ruudukko, int ruutu, Edellinen osui) {
     // Only the newest shot shows a latest-shot picture.
     if (osui != Edellinen::Ei_ole) {
@@ -89,32 +52,35 @@ void Peli::PalautaEdellinen(Ruudukko ruudukko, int ruutu, Edellinen osui) {
 }
 
 void Peli::imgKone_Click(int ruutu) {
-    if (!PelaajanVuoro || !AmmuntaKaynnissa || !OnRuutu(ruutu) || lopetetaan_) {
+    if (!PelaajanVuoro_ || !AmmuntaKaynnissa_ || !OnRuutu(ruutu) || lopetetaan_) {
         return;
     }
-    PalautaEdellinen(Ruudukko::Kone, PelaajanEdellinenRuutu, PelaajanEdellinenOsui);
+    PalautaEdellinen(Ruudukko::Kone, PelaajanEdellinenRuutu_, PelaajanEdellinenOsui_);
 
-    PelaajanEdellinenRuutu = static_cast<std::int16_t>(ruutu);
-    if (KoneenRuudut[ruutu] != Tila::Laiva) {
+    PelaajanEdellinenRuutu_ = static_cast<std::int16_t>(ruutu);
+    if (KoneenRuudut_[ruutu] != Tila::Laiva) {
         tk_.AsetaRuudunKuva(Ruudukko::Kone, ruutu, Kuva::OhiViimeksi);
-        PelaajanEdellinenOsui = Edellinen::Ohi;
+        PelaajanEdellinenOsui_ = Edellinen::Ohi;
     } else {
         tk_.AsetaRuudunKuva(Ruudukko::Kone, ruutu, Kuva::OsumaViimeksi);
-        KoneenRuudut[ruutu] = Tila::Uponnut;
-        PelaajanEdellinenOsui = Edellinen::Osui;
-        ++PelaajanOsumat;
+        KoneenRuudut_[ruutu] = Tila::Uponnut;
+        PelaajanEdellinenOsui_ = Edellinen::Osui;
+        ++PelaajanOsumat_;
         MihinLaivaanPelaajaOsui(ruutu);
     }
     tk_.AsetaRuudunKursori(Ruudukko::Kone, ruutu, Kursori::Oletus);
     tk_.SalliRuutu(Ruudukko::Kone, ruutu, false);
-    PelaajanVuoro = false;
+    PelaajanVuoro_ = false;
 
-    if (PeliKaynnissa && !lopetetaan_) {
+    if (PeliKaynnissa_ && !lopetetaan_) {
         AmmuTietokoneenPuolesta();
     }
 }
 
-std::optional<bool> Peli::UpotaJosUponnut(Laivasto& laivasto, const Ruudut& ruudut, int ruutu) {
+std::optional<bool> Peli::UpotaJosUponnut(Ruudukko ammuttu, int ruutu) {
+    const bool koneen = ammuttu == Ruudukko::Kone;
+    const Laivasto& laivasto = koneen ? KoneenLaivat_ : PelaajanLaivat_;
+    const Ruudut& ruudut = koneen ? KoneenRuudut_ : PelaajanRuudut_;
     const auto laiva = LaivaRuudussa(laivasto, ruutu);
     if (!laiva) {
         tk_.Viesti(Tulkintavirhe(ruutu), "", viesti::OK);
@@ -127,20 +93,22 @@ std::optional<bool> Peli::UpotaJosUponnut(Laivasto& laivasto, const Ruudut& ruud
             return false;
         }
     }
-    Upota(laivasto, *laiva);
+    // Square by square in the order of the ship's record.
+    for (int k = 1; k <= osuttu.Pituus; ++k) {
+        UpotaRuutu(ammuttu, osuttu.Ruudut[k]);
+    }
     return true;
 }
 
 void Peli::MihinLaivaanPelaajaOsui(int ruutu) {
-    if (KoneenRuudut[ruutu] == Tila::Uponnut &&
-        !UpotaJosUponnut(KoneenLaivat, KoneenRuudut, ruutu)) {
+    if (KoneenRuudut_[ruutu] == Tila::Uponnut && !UpotaJosUponnut(Ruudukko::Kone, ruutu)) {
         return;
     }
-    if (PelaajanOsumat == LaivaRuutuja) {
-        PeliKaynnissa = false;
-        AmmuntaKaynnissa = false;
-        if (VoitotPerakkain < std::numeric_limits<std::int16_t>::max()) {
-            ++VoitotPerakkain;
+    if (PelaajanOsumat_ == LaivaRuutuja) {
+        PeliKaynnissa_ = false;
+        AmmuntaKaynnissa_ = false;
+        if (VoitotPerakkain_ < std::numeric_limits<std::int16_t>::max()) {
+            ++VoitotPerakkain_;
         }
         for (int n = 1; n <= Ruutuja; ++n) {
             tk_.AsetaRuudunKursori(Ruudukko::Kone, n, Kursori::Oletus);
@@ -153,9 +121,9 @@ void Peli::MihinLaivaanPelaajaOsui(int ruutu) {
 void Peli::AmmuTietokoneenPuolesta() {
     const std::uint32_t peli = pelinumero_;
     tk_.AsetaOsoitin(Osoitin::Tiimalasi);
-    const double alku = tk_.Kello();
+    const double alku = kello_.Sekunnit();
     for (;;) {
-        const double jaljella = alku + 1.0 - tk_.Kello();
+        const double jaljella = alku + 1.0 - kello_.Sekunnit();
         if (jaljella <= 0.0 || lopetetaan_) {
             break;
         }
@@ -170,86 +138,50 @@ void Peli::AmmuTietokoneenPuolesta() {
 
     bool vapaita = false;
     for (int n = 1; n <= Ruutuja && !vapaita; ++n) {
-        vapaita = !Ammuttu(PelaajanRuudut[n]);
+        vapaita = !Maalitus::Ammuttu(PelaajanRuudut_[n]);
     }
     if (!vapaita) {
-        PelaajanVuoro = true;
+        PelaajanVuoro_ = true;
         return;
     }
 
-    std::array<bool, 4> suuntaVaihtui{};
-    const int t = ValitseKoneenRuutu(suuntaVaihtui);
+    const int t =
+        maalitus_.ValitseRuutu(PelaajanRuudut_, KoneenEdellinenOsui_ == Edellinen::Osui, lahde_);
 
-    PalautaEdellinen(Ruudukko::Pelaaja, KoneenEdellinenRuutu, KoneenEdellinenOsui);
+    PalautaEdellinen(Ruudukko::Pelaaja, KoneenEdellinenRuutu_, KoneenEdellinenOsui_);
 
-    KoneenEdellinenRuutu = static_cast<std::int16_t>(t);
-    if (PelaajanRuudut[t] != Tila::Laiva) {
+    KoneenEdellinenRuutu_ = static_cast<std::int16_t>(t);
+    if (PelaajanRuudut_[t] != Tila::Laiva) {
         tk_.AsetaRuudunKuva(Ruudukko::Pelaaja, t, Kuva::OhiViimeksi);
-        PelaajanRuudut[t] = Tila::Ohi;
-        KoneenEdellinenOsui = Edellinen::Ohi;
+        PelaajanRuudut_[t] = Tila::Ohi;
+        KoneenEdellinenOsui_ = Edellinen::Ohi;
     } else {
         tk_.AsetaRuudunKuva(Ruudukko::Pelaaja, t, Kuva::OsumaViimeksi);
-        PelaajanRuudut[t] = Tila::Uponnut;
-        KoneenEdellinenOsui = Edellinen::Osui;
-        ++KoneenOsumat;
+        PelaajanRuudut_[t] = Tila::Uponnut;
+        KoneenEdellinenOsui_ = Edellinen::Osui;
+        ++KoneenOsumat_;
         MihinLaivaanTietokoneOsui(t);
         if (lopetetaan_) {
             return;
         }
-        if (EnsimmainenOsuma == 0) {
-            EnsimmainenOsuma = static_cast<std::int16_t>(t);
-            Kokeiltu = {};
-            tk_.Satunnaista();
-            Suuntajarjestys = static_cast<std::int16_t>(tk_.Satunnaisluku() * 8) + 1;
-            const Suunta ensimmainen = Suuntajarjestykset[Suuntajarjestys - 1][0];
-            SeuraavaRuutu = static_cast<std::int16_t>(t + Askeleet[static_cast<int>(ensimmainen)]);
+        if (!maalitus_.OnKohde()) {
+            Satunnaista();
+            maalitus_.AloitaKohde(t, lahde_.Seuraava());
         }
     }
-    PelaajanVuoro = true;
-}
-
-int Peli::ValitseKoneenRuutu(std::array<bool, 4>& suuntaVaihtui) {
-    for (;;) {
-        if (EnsimmainenOsuma != 0 && Suuntajarjestys >= 1 && Suuntajarjestys <= 8) {
-            const auto& jarjestys = Suuntajarjestykset[Suuntajarjestys - 1];
-            for (int i = 0; i < 4; ++i) {
-                const Suunta d = jarjestys[i];
-                const int di = static_cast<int>(d);
-                if (Kokeiltu[di]) {
-                    continue;
-                }
-                const int s = SeuraavaRuutu;
-                const bool jatkuu = (KoneenEdellinenOsui == Edellinen::Osui || suuntaVaihtui[di]) &&
-                                    SaaAmpua(d, s) && !Ammuttu(PelaajanRuudut[s]);
-                if (jatkuu) {
-                    SeuraavaRuutu = static_cast<std::int16_t>(s + Askeleet[di]);
-                    return s;
-                }
-                Kokeiltu[di] = true;
-                if (i + 1 < 4) {
-                    const int e = static_cast<int>(jarjestys[i + 1]);
-                    SeuraavaRuutu = static_cast<std::int16_t>(EnsimmainenOsuma + Askeleet[e]);
-                    suuntaVaihtui[e] = true;
-                }
-            }
-        }
-        const int t = static_cast<int>(tk_.Satunnaisluku() * Ruutuja) + 1;
-        if (OnRuutu(t) && !Ammuttu(PelaajanRuudut[t])) {
-            return t;
-        }
-    }
+    PelaajanVuoro_ = true;
 }
 
 void Peli::MihinLaivaanTietokoneOsui(int ruutu) {
-    KoneUpottiLaivan = false;
-    if (PelaajanRuudut[ruutu] == Tila::Uponnut) {
-        const auto upposi = UpotaJosUponnut(PelaajanLaivat, PelaajanRuudut, ruutu);
+    maalitus_.MerkitseUpotus(false);
+    if (PelaajanRuudut_[ruutu] == Tila::Uponnut) {
+        const auto upposi = UpotaJosUponnut(Ruudukko::Pelaaja, ruutu);
         if (!upposi) {
             return;
         }
-        KoneUpottiLaivan = *upposi;
+        maalitus_.MerkitseUpotus(*upposi);
     }
-    if (KoneenOsumat == LaivaRuutuja) {
+    if (KoneenOsumat_ == LaivaRuutuja) {
         Havio();
     }
 }

@@ -81,7 +81,7 @@ template <typename F> constexpr void KayNaapurit(int n, bool kulmatSaavatKoskett
             continue;
         }
         const int m = n + naapuri.siirto;
-        if (!OnRuutu(m) || m % 10 == naapuri.kielletty_loppunumero) {
+        if (!OnRuutu(m) || m % RuutujaRivilla == naapuri.kielletty_loppunumero) {
             continue;
         }
         f(m);

@@ -22,9 +22,9 @@ constexpr std::array<const char*, LaivojaLaivastossa> Sijoituskehotteet{
 } // namespace
 
 void Peli::Kaynnista() {
-    saannot.LaivojenKulmatSaavatKoskettaa = true;
-    saannot.LaivaSaaSijaitaReunassa = true;
-    VoitotPerakkain = 0;
+    saannot_.LaivojenKulmatSaavatKoskettaa = true;
+    saannot_.LaivaSaaSijaitaReunassa = true;
+    VoitotPerakkain_ = 0;
     mUusiPeli_Click();
     tk_.AsetaOsoitin(Osoitin::Oletus);
 }
@@ -47,7 +47,7 @@ void Peli::mUusiPeli_Click() {
     if (lopetetaan_ || KoneenVuoro()) {
         return;
     }
-    if (VoitotPerakkain >= 1 && PeliKaynnissa) {
+    if (VoitotPerakkain_ >= 1 && PeliKaynnissa_) {
         const int vastaus =
             tk_.Viesti("Haluatko varmasti keskeyttää nykyisen pelin ja\naloittaa uuden?",
                        "Uusi peli", viesti::KyllaEi + viesti::Kysymys);
@@ -55,18 +55,32 @@ void Peli::mUusiPeli_Click() {
             return;
         }
         if (!PutkenLoppu()) {
-            VoitotPerakkain = 0;
+            VoitotPerakkain_ = 0;
         }
     }
     UusiPeli();
 }
 
+std::int16_t PutkiNimikyselynJalkeen(const NimenKysely& kysely, std::int16_t voitot,
+                                     Tulospalvelu& tulokset) {
+    switch (kysely.vastaus) {
+    case Nimivastaus::OK:
+        tulokset.LisaaListalle(kysely.nimi, voitot);
+        return 0;
+    case Nimivastaus::Peruuta:
+        return 0;
+    case Nimivastaus::Suljettu:
+        break;
+    }
+    return voitot;
+}
+
 bool Peli::PutkenLoppu() {
-    // A streak that beats the last rank is offered to the list; the name
-    // dialog clears it unless it is closed from its window frame.
-    if (VoitotPerakkain > tk_.ListanViimeinenTulos()) {
+    // A streak that beats the last rank is offered to the list.
+    if (VoitotPerakkain_ > tulokset_.ListanViimeinenTulos()) {
         tk_.AsetaOsoitin(Osoitin::Oletus);
-        tk_.KysyNimi();
+        const NimenKysely kysely = tulokset_.KysyNimi(VoitotPerakkain_);
+        VoitotPerakkain_ = PutkiNimikyselynJalkeen(kysely, VoitotPerakkain_, tulokset_);
         return true;
     }
     return false;
@@ -77,21 +91,23 @@ void Peli::UusiPeli() {
     tk_.SalliPaaikkuna(false);
     ++pelinumero_;
 
-    PelaajanOsumat = 0;
-    KoneenOsumat = 0;
-    EnsimmainenOsuma = 0;
-    SeuraavaRuutu = 0;
-    PelaajanVuoro = false;
+    PelaajanOsumat_ = 0;
+    KoneenOsumat_ = 0;
+    maalitus_.Nollaa();
+    PelaajanVuoro_ = false;
 
     int laivaruutuja = 0;
     do {
         PoistaLaivat();
-        for (const int pituus : {4, 3, 3, 2, 2, 2}) {
-            SijoitaKoneenLaiva(pituus);
-        }
-        for (int i = 0; i < 4; ++i) {
+        // The longer ships in fleet order, then each submarine while some
+        // water is left.
+        for (const std::int16_t pituus : LaivojenPituudet) {
+            if (pituus > 1) {
+                SijoitaKoneenLaiva(pituus);
+                continue;
+            }
             for (int n = 1; n <= Ruutuja; ++n) {
-                if (KoneenRuudut[n] == Tila::Vesi) {
+                if (KoneenRuudut_[n] == Tila::Vesi) {
                     SijoitaKoneenLaiva(1);
                     break;
                 }
@@ -99,51 +115,43 @@ void Peli::UusiPeli() {
         }
         laivaruutuja = 0;
         for (int n = 1; n <= Ruutuja; ++n) {
-            laivaruutuja += KoneenRuudut[n] == Tila::Laiva ? 1 : 0;
+            laivaruutuja += KoneenRuudut_[n] == Tila::Laiva ? 1 : 0;
         }
     } while (laivaruutuja < LaivaRuutuja);
 
     tk_.KasitteleTapahtumat();
 
-    PelaajanVuoro = true;
-    SijoitusKaynnissa = KoneenLaivat[LaivojaLaivastossa - 1].Sijoitettu;
-    AmmuntaKaynnissa = false;
-    PeliKaynnissa = false;
+    PelaajanVuoro_ = true;
+    SijoitusKaynnissa_ = KoneenLaivat_[LaivojaLaivastossa - 1].Sijoitettu;
+    AmmuntaKaynnissa_ = false;
+    PeliKaynnissa_ = false;
 
     tk_.SalliPaaikkuna(true);
     tk_.AsetaOsoitin(Osoitin::Oletus);
 }
 
 void Peli::PoistaLaivat() {
-    PelaajanLaivat = TyhjaLaivasto();
-    KoneenLaivat = TyhjaLaivasto();
+    PelaajanLaivat_ = TyhjaLaivasto();
+    KoneenLaivat_ = TyhjaLaivasto();
     for (int n = 1; n <= Ruutuja; ++n) {
-        PelaajanRuudut[n] = Tila::Vesi;
+        PelaajanRuudut_[n] = Tila::Vesi;
         tk_.AsetaRuudunKuva(Ruudukko::Pelaaja, n, Kuva::Vesi);
         tk_.AsetaRuudunKursori(Ruudukko::Pelaaja, n, Kursori::Sormi);
-        KoneenRuudut[n] = Tila::Vesi;
+        KoneenRuudut_[n] = Tila::Vesi;
         tk_.AsetaRuudunKuva(Ruudukko::Kone, n, Kuva::Vesi);
         tk_.AsetaRuudunKursori(Ruudukko::Kone, n, Kursori::Oletus);
     }
 }
 
 void Peli::TeePelinAlkuvalmistelut() {
-    PelaajanEdellinenRuutu = 0;
-    PelaajanEdellinenOsui = Edellinen::Ei_ole;
-    KoneenEdellinenRuutu = 0;
-    KoneenEdellinenOsui = Edellinen::Ei_ole;
+    PelaajanEdellinenRuutu_ = 0;
+    PelaajanEdellinenOsui_ = Edellinen::Ei_ole;
+    KoneenEdellinenRuutu_ = 0;
+    KoneenEdellinenOsui_ = Edellinen::Ei_ole;
     for (int n = 1; n <= Ruutuja; ++n) {
         tk_.AsetaRuudunKursori(Ruudukko::Pelaaja, n, Kursori::Oletus);
         tk_.AsetaRuudunKursori(Ruudukko::Kone, n, Kursori::Sormi);
         tk_.SalliRuutu(Ruudukko::Kone, n, true);
-    }
-}
-
-void Peli::PutoaKohde() {
-    if (KoneUpottiLaivan && EnsimmainenOsuma != 0) {
-        EnsimmainenOsuma = 0;
-        SeuraavaRuutu = 0;
-        Suuntajarjestys = 100;
     }
 }
 
@@ -158,14 +166,38 @@ void Peli::tmrAjastin_Timer() {
     if (lopetetaan_) {
         return;
     }
-    PutoaKohde();
+    maalitus_.PudotaKohde();
     PaivitaPainikkeet();
     tk_.AsetaOhjeteksti(Ohjeteksti());
 }
 
+Vaihe Peli::Pelivaihe() const {
+    const bool pelaajan = PelaajanVuoro_;
+    if (PeliKaynnissa_) {
+        if (AmmuntaKaynnissa_) {
+            return pelaajan ? Vaihe::PelaajanVuoro : Vaihe::KoneenVuoro;
+        }
+        if (pelaajan && SijoitusKaynnissa_) {
+            return Vaihe::PelaajaSijoittaa;
+        }
+    } else if (!AmmuntaKaynnissa_) {
+        if (pelaajan && SijoitusKaynnissa_) {
+            return Vaihe::OdottaaSijoitusta;
+        }
+        if (!pelaajan && !SijoitusKaynnissa_ && PelaajanOsumat_ == LaivaRuutuja) {
+            return Vaihe::Voitettu;
+        }
+        if (pelaajan && !SijoitusKaynnissa_ && KoneenOsumat_ == LaivaRuutuja) {
+            return Vaihe::Havitty;
+        }
+    }
+    // A new game is being set up: the flags are the old game's but the turn.
+    return Vaihe::KoneSijoittaa;
+}
+
 int Peli::SeuraavaPelaajanLaiva() const {
     for (int i = 0; i < LaivojaLaivastossa; ++i) {
-        if (!PelaajanLaivat[i].Sijoitettu) {
+        if (!PelaajanLaivat_[i].Sijoitettu) {
             return i;
         }
     }
@@ -173,25 +205,25 @@ int Peli::SeuraavaPelaajanLaiva() const {
 }
 
 std::string Peli::Ohjeteksti() const {
-    if (!PeliKaynnissa && PelaajanOsumat == LaivaRuutuja) {
-        if (VoitotPerakkain == 1) {
+    if (!PeliKaynnissa_ && PelaajanOsumat_ == LaivaRuutuja) {
+        if (VoitotPerakkain_ == 1) {
             return "Olet voittanut yhden pelin. Jatka pelaamista Uusi peli -painikkeella.";
         }
-        return "Olet voittanut " + std::to_string(VoitotPerakkain) +
+        return "Olet voittanut " + std::to_string(VoitotPerakkain_) +
                " peliä peräkkäin. Jatka pelaamista Uusi peli -painikkeella.";
     }
-    if (!PeliKaynnissa && KoneenOsumat == LaivaRuutuja) {
+    if (!PeliKaynnissa_ && KoneenOsumat_ == LaivaRuutuja) {
         return "Aloita uusi peli painamalla Uusi peli -painiketta.";
     }
-    if (PeliKaynnissa && PelaajanVuoro && AmmuntaKaynnissa) {
+    if (PeliKaynnissa_ && PelaajanVuoro_ && AmmuntaKaynnissa_) {
         return "Sinun vuorosi. Valitse oikeanpuoleisesta ruudukosta ammuttava ruutu.";
     }
-    if (PelaajanVuoro && !AmmuntaKaynnissa) {
+    if (PelaajanVuoro_ && !AmmuntaKaynnissa_) {
         // Once submarines 1 to 3 lie, the fourth one's prompt stays.
         const int laiva = SeuraavaPelaajanLaiva();
         return Sijoituskehotteet[laiva < LaivojaLaivastossa ? laiva : LaivojaLaivastossa - 1];
     }
-    if (!KoneenLaivat[LaivojaLaivastossa - 1].Sijoitettu && PeliKaynnissa) {
+    if (!KoneenLaivat_[LaivojaLaivastossa - 1].Sijoitettu && PeliKaynnissa_) {
         return "Odota hetki, sijoitetaan vastustajasi laivat ruudukkoon...";
     }
     return "Odota hetki, vastustajasi ampuu jotakin ruuduistasi...";
@@ -228,17 +260,17 @@ bool Peli::Form_QueryUnload(Sulkemissyy syy) {
 }
 
 void Peli::Havio() {
-    PeliKaynnissa = false;
-    AmmuntaKaynnissa = false;
+    PeliKaynnissa_ = false;
+    AmmuntaKaynnissa_ = false;
     tk_.Viesti("Vastustajasi upotti kaikki laivasi!", "Hävisit", viesti::OK + viesti::Huomautus);
     for (int n = 1; n <= Ruutuja; ++n) {
         tk_.AsetaRuudunKursori(Ruudukko::Kone, n, Kursori::Oletus);
-        if (KoneenRuudut[n] == Tila::Laiva) {
+        if (KoneenRuudut_[n] == Tila::Laiva) {
             tk_.AsetaRuudunKuva(Ruudukko::Kone, n, Kuva::Laiva);
         }
     }
     if (!PutkenLoppu()) {
-        VoitotPerakkain = 0;
+        VoitotPerakkain_ = 0;
     }
 }
 

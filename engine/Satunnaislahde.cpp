@@ -13,11 +13,11 @@ std::uint64_t Sekoitin(std::uint64_t x) {
 }
 } // namespace
 
-void Satunnaislahde::Sekoita(double kello) {
+void Satunnaisgeneraattori::Sekoita(double kello) {
     tila_ = Sekoitin(tila_ ^ Sekoitin(std::bit_cast<std::uint64_t>(kello)));
 }
 
-double Satunnaislahde::Seuraava() {
+double Satunnaisgeneraattori::Seuraava() {
     tila_ += 0x9e37'79b9'7f4a'7c15ULL;
     const std::uint64_t x = Sekoitin(tila_ ^ 0x2545'f491'4f6c'dd1dULL);
     return static_cast<double>(x >> 11) * 0x1.0p-53;

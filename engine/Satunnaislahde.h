@@ -1,7 +1,6 @@
 #pragma once
-// The game's random source: uniform numbers in [0, 1). A re-seed mixes the
-// clock into the current state, so two re-seeds at the same clock reading
-// never restart the same sequence.
+// The game's random source: uniform numbers in [0, 1), re-seeded from a clock
+// reading.
 
 #include <cstdint>
 
@@ -9,10 +8,24 @@ namespace sorvik {
 
 class Satunnaislahde {
 public:
-    explicit Satunnaislahde(std::uint64_t siemen = 0x5eed'50f1'1c0d'e123ULL) : tila_(siemen) {}
+    virtual ~Satunnaislahde() = default;
 
-    void Sekoita(double kello);
-    [[nodiscard]] double Seuraava();
+    // Mixes a clock reading into the state.
+    virtual void Sekoita(double kello) = 0;
+    // Uniform number in [0, 1).
+    [[nodiscard]] virtual double Seuraava() = 0;
+};
+
+// The generator the program plays with. A re-seed mixes the clock into the
+// current state, so two re-seeds at the same clock reading never restart the
+// same sequence.
+class Satunnaisgeneraattori final : public Satunnaislahde {
+public:
+    explicit Satunnaisgeneraattori(std::uint64_t siemen = 0x5eed'50f1'1c0d'e123ULL)
+        : tila_(siemen) {}
+
+    void Sekoita(double kello) override;
+    [[nodiscard]] double Seuraava() override;
 
 private:
     std::uint64_t tila_;

@@ -22,14 +22,19 @@ template <typename F> void PeruLaiva(Laiva& laiva, Ruudut& ruudut, F&& naytaVesi
 } // namespace
 
 void Peli::VaraaLaittomatRuudut() {
-    const bool pelaajan = PelaajanVuoro;
-    Ruudut& ruudut = pelaajan ? PelaajanRuudut : KoneenRuudut;
+    // The player places on the left grid, the computer on the right one.
+    VaraaLaittomatRuudut(PelaajanVuoro_ ? Ruudukko::Pelaaja : Ruudukko::Kone);
+}
+
+void Peli::VaraaLaittomatRuudut(Ruudukko ruudukko) {
+    const bool pelaajan = ruudukko == Ruudukko::Pelaaja;
+    Ruudut& ruudut = pelaajan ? PelaajanRuudut_ : KoneenRuudut_;
     const bool naytetaan = pelaajan && tk_.ValikonValinta(Valikko::NaytaMahdottomatLaivaruudut);
     for (int s = 1; s <= Ruutuja; ++s) {
         if (ruudut[s] != Tila::Laiva) {
             continue;
         }
-        KayNaapurit(s, saannot.LaivojenKulmatSaavatKoskettaa, [&](int n) {
+        KayNaapurit(s, saannot_.LaivojenKulmatSaavatKoskettaa, [&](int n) {
             if (ruudut[n] == Tila::Vesi) {
                 ruudut[n] = Tila::Varattu;
                 if (naytetaan) {
@@ -42,7 +47,7 @@ void Peli::VaraaLaittomatRuudut() {
 
 void Peli::NaytaVaratutRuudut(Kuva kuva) {
     for (int n = 1; n <= Ruutuja; ++n) {
-        if (PelaajanRuudut[n] == Tila::Varattu) {
+        if (PelaajanRuudut_[n] == Tila::Varattu) {
             tk_.AsetaRuudunKuva(Ruudukko::Pelaaja, n, kuva);
         }
     }
@@ -52,56 +57,56 @@ void Peli::mNaytaMahdottomatLaivaruudut_Click() {
     tk_.AsetaOsoitin(Osoitin::Tiimalasi);
     const bool naytetaan = !tk_.ValikonValinta(Valikko::NaytaMahdottomatLaivaruudut);
     tk_.AsetaValikonValinta(Valikko::NaytaMahdottomatLaivaruudut, naytetaan);
-    tk_.Tallenna("NaytaMahdottomatLaivaruudut", naytetaan ? "True" : "False");
-    if (!AmmuntaKaynnissa) {
+    tulokset_.Tallenna("NaytaMahdottomatLaivaruudut", naytetaan ? "True" : "False");
+    if (!AmmuntaKaynnissa_) {
         NaytaVaratutRuudut(naytetaan ? Kuva::Ohi : Kuva::Vesi);
     }
     tk_.AsetaOsoitin(Osoitin::Oletus);
 }
 
 void Peli::imgPelaaja_MouseUp(int c, int painike) {
-    if (!PelaajanVuoro || AmmuntaKaynnissa || !SijoitusKaynnissa || !OnRuutu(c) || lopetetaan_) {
+    if (!PelaajanVuoro_ || AmmuntaKaynnissa_ || !SijoitusKaynnissa_ || !OnRuutu(c) || lopetetaan_) {
         return;
     }
-    PeliKaynnissa = true;
+    PeliKaynnissa_ = true;
 
     const int indeksi = SeuraavaPelaajanLaiva();
     if (indeksi >= LaivojaLaivastossa) {
         return;
     }
-    Laiva& laiva = PelaajanLaivat[indeksi];
+    Laiva& laiva = PelaajanLaivat_[indeksi];
     const int pituus = laiva.Pituus;
 
     // The clicked square is always one end; the ship turns only at the edge.
     int askel = 0;
     if (pituus > 1) {
         if (painike == 1) {
-            askel = Sarake(c) > 11 - pituus ? -1 : +1;
+            askel = Sarake(c) > RuutujaRivilla + 1 - pituus ? -1 : +1;
         } else {
-            askel = Rivi(c) > 11 - pituus ? -10 : +10;
+            askel = Rivi(c) > RuutujaRivilla + 1 - pituus ? -RuutujaRivilla : +RuutujaRivilla;
         }
     }
 
     for (int k = 0; k < pituus; ++k) {
         const int n = c + k * askel;
-        if (PelaajanRuudut[n] != Tila::Vesi) {
-            PeruLaiva(laiva, PelaajanRuudut,
+        if (PelaajanRuudut_[n] != Tila::Vesi) {
+            PeruLaiva(laiva, PelaajanRuudut_,
                       [&](int m) { tk_.AsetaRuudunKuva(Ruudukko::Pelaaja, m, Kuva::Vesi); });
             return;
         }
-        PelaajanRuudut[n] = Tila::Laiva;
+        PelaajanRuudut_[n] = Tila::Laiva;
         tk_.AsetaRuudunKuva(Ruudukko::Pelaaja, n, Kuva::Laiva);
         laiva.Ruudut[k + 1] = static_cast<std::int16_t>(n);
     }
-    VaraaLaittomatRuudut();
+    VaraaLaittomatRuudut(Ruudukko::Pelaaja);
     laiva.Sijoitettu = true;
 
     if (indeksi == LaivojaLaivastossa - 1) {
         if (tk_.ValikonValinta(Valikko::NaytaMahdottomatLaivaruudut)) {
             NaytaVaratutRuudut(Kuva::Vesi);
         }
-        AmmuntaKaynnissa = true;
-        SijoitusKaynnissa = false;
+        AmmuntaKaynnissa_ = true;
+        SijoitusKaynnissa_ = false;
         TeePelinAlkuvalmistelut();
     }
 }
@@ -111,7 +116,7 @@ bool Peli::SijoitaKoneenLaiva(int pituus) {
         return false;
     }
     Laiva* vapaa = nullptr;
-    for (Laiva& laiva : KoneenLaivat) {
+    for (Laiva& laiva : KoneenLaivat_) {
         if (laiva.Pituus == pituus && !laiva.Sijoitettu) {
             vapaa = &laiva;
             break;
@@ -121,39 +126,40 @@ bool Peli::SijoitaKoneenLaiva(int pituus) {
         return false;
     }
     Laiva& laiva = *vapaa;
-    const auto arvo = [&](int n) { return static_cast<int>(tk_.Satunnaisluku() * n); };
-    const auto peru = [&] { PeruLaiva(laiva, KoneenRuudut, [](int) {}); };
+    const auto arvo = [&](int n) { return static_cast<int>(lahde_.Seuraava() * n); };
+    const auto peru = [&] { PeruLaiva(laiva, KoneenRuudut_, [](int) {}); };
 
     // Each attempt draws a start square and a direction; the draw order is
     // fixed so that a scripted random source can steer it.
     for (int yritys = 0; yritys < KoneenSijoitusyrityksia; ++yritys) {
-        tk_.Satunnaista();
-        const int r = arvo(10);
-        const int c = arvo(10) + 1;
-        const int s = 10 * r + c;
-        tk_.Satunnaista();
+        Satunnaista();
+        const int r = arvo(RuutujaRivilla);
+        const int c = arvo(RuutujaRivilla) + 1;
+        const int s = RuutujaRivilla * r + c;
+        Satunnaista();
         const int suunta = arvo(2); // 0 vertical, 1 horizontal
-        const int vaaka = c < pituus ? 1 : c > 10 - pituus ? 0 : arvo(2);
-        const int pysty = r < pituus ? 1 : r > 10 - pituus ? 0 : arvo(2);
+        const int vaaka = c < pituus ? 1 : c > RuutujaRivilla - pituus ? 0 : arvo(2);
+        const int pysty = r < pituus ? 1 : r > RuutujaRivilla - pituus ? 0 : arvo(2);
 
-        if (KoneenRuudut[s] != Tila::Vesi) {
+        if (KoneenRuudut_[s] != Tila::Vesi) {
             peru();
             continue;
         }
-        const int askel = suunta == 0 ? (pysty == 0 ? -10 : +10) : (vaaka == 0 ? -1 : +1);
+        const int askel =
+            suunta == 0 ? (pysty == 0 ? -RuutujaRivilla : +RuutujaRivilla) : (vaaka == 0 ? -1 : +1);
         bool mahtui = true;
         for (int k = 0; k < pituus; ++k) {
             const int q = s + k * askel;
-            if (KoneenRuudut[q] != Tila::Vesi) {
+            if (KoneenRuudut_[q] != Tila::Vesi) {
                 peru();
                 mahtui = false;
                 break;
             }
-            KoneenRuudut[q] = Tila::Laiva;
+            KoneenRuudut_[q] = Tila::Laiva;
             laiva.Ruudut[k + 1] = static_cast<std::int16_t>(q);
         }
         if (mahtui) {
-            VaraaLaittomatRuudut();
+            VaraaLaittomatRuudut(Ruudukko::Kone);
             laiva.Sijoitettu = true;
             return true;
         }

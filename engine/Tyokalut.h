@@ -1,9 +1,9 @@
 #pragma once
-// Everything the game needs of the desktop: pictures, cursors, the status line,
-// buttons, menus, message boxes, event pumping, the clock and the random source.
-// The Qt window implements it; the tests use a recording fake.
+// What the game needs of the screen: cell pictures, enabling and cursors, the
+// status line, the pointer, buttons, menu marks, message boxes, closing, event
+// pumping and the timed wait. The Qt window implements it; the tests use a
+// recording fake.
 
-#include <cstdint>
 #include <string>
 
 namespace sorvik {
@@ -58,19 +58,6 @@ public:
     virtual void KasitteleTapahtumat() = 0;
     // Handles events as they come, sleeping in between, for at most `sekuntia`.
     virtual void OdotaTapahtumia(double sekuntia) = 0;
-    // Monotonic reading in seconds with fractions.
-    [[nodiscard]] virtual double Kello() = 0;
-    // Re-seeds the random source from the clock (mixing, never restarting).
-    virtual void Satunnaista() = 0;
-    // Uniform number in [0, 1).
-    [[nodiscard]] virtual double Satunnaisluku() = 0;
-
-    // The streak at the last rank of the high-score list.
-    [[nodiscard]] virtual std::int16_t ListanViimeinenTulos() = 0;
-    // Shows the name dialog modally; it may clear the streak.
-    virtual void KysyNimi() = 0;
-    // Writes one text value into the program's settings key.
-    virtual void Tallenna(const std::string& nimi, const std::string& arvo) = 0;
 };
 
 } // namespace sorvik

@@ -2,6 +2,7 @@
 // One 10 x 10 grid of cell pictures: 100 cells of 20 x 20 pixels on a 24-pixel
 // pitch. Cells are numbered 1..100 row by row from the top left.
 
+#include "Lauta.h"
 #include "Tyokalut.h"
 
 #include <QString>
@@ -54,8 +55,8 @@ class RuudukkoWidget : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr int Sivu = 10;
-    static constexpr int Ruutuja = Sivu * Sivu;
+    static constexpr int Sivu = RuutujaRivilla;
+    static constexpr int Ruutuja = sorvik::Ruutuja;
     static constexpr int Vali = 24;
     static constexpr int Koko = Vali * (Sivu - 1) + 20;
 

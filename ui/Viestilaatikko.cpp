@@ -1,50 +1,45 @@
 #include "Viestilaatikko.h"
 
-#include "Tyokalut.h"
-
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
 namespace sorvik {
 
-int NaytaViesti(QWidget* omistaja, const QString& teksti, const QString& otsikko, int tyyli) {
-    const int painikkeet = tyyli & 0x0F;
-    const int kuvake = tyyli & 0x70;
-    const bool toinenOletuksena = (tyyli & 0x300) == viesti::ToinenOletuksena;
-
+Viestivastaus NaytaViesti(QWidget* omistaja, const QString& teksti, const QString& otsikko,
+                          Viestipainikkeet painikkeet, Viestikuvake kuvake, bool toinenOletuksena) {
     QMessageBox laatikko(omistaja);
     laatikko.setWindowTitle(otsikko.isEmpty() ? QStringLiteral("Sorvik") : otsikko);
     laatikko.setTextFormat(Qt::PlainText);
     laatikko.setText(teksti);
     switch (kuvake) {
-    case viesti::Kysymys:
+    case Viestikuvake::Kysymys:
         laatikko.setIcon(QMessageBox::Question);
         break;
-    case viesti::Huomautus:
+    case Viestikuvake::Huomautus:
         laatikko.setIcon(QMessageBox::Warning);
         break;
-    case viesti::Tiedoksi:
+    case Viestikuvake::Tiedoksi:
         laatikko.setIcon(QMessageBox::Information);
         break;
-    default:
+    case Viestikuvake::Ei:
         laatikko.setIcon(QMessageBox::NoIcon);
         break;
     }
 
-    if (painikkeet == viesti::KyllaEi) {
+    if (painikkeet == Viestipainikkeet::KyllaEi) {
         QPushButton* kylla = laatikko.addButton(QStringLiteral("Kyllä"), QMessageBox::YesRole);
         QPushButton* ei = laatikko.addButton(QStringLiteral("Ei"), QMessageBox::NoRole);
         laatikko.setDefaultButton(toinenOletuksena ? ei : kylla);
         laatikko.setEscapeButton(ei);
         laatikko.exec();
-        return laatikko.clickedButton() == kylla ? viesti::VastausKylla : viesti::VastausEi;
+        return laatikko.clickedButton() == kylla ? Viestivastaus::Kylla : Viestivastaus::Ei;
     }
     QPushButton* ok = laatikko.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     laatikko.setDefaultButton(ok);
     laatikko.setEscapeButton(ok);
     laatikko.exec();
-    return viesti::VastausOK;
+    return Viestivastaus::OK;
 }
 
 void NaytaTiimalasi() {

@@ -1,5 +1,6 @@
 #pragma once
-// Finnish message boxes and the screen-wide pointer.
+// Finnish message boxes and the screen-wide pointer, shared by the game and
+// the registry cleaner.
 
 #include <QString>
 
@@ -7,11 +8,16 @@ class QWidget;
 
 namespace sorvik {
 
-// Modal message box. `tyyli` is the sum of a button set (0 OK, 4 Kyllä/Ei), an
-// icon (32 question, 48 exclamation, 64 information) and 256 to preselect the
-// second button. An empty caption shows "Sorvik". Returns 1 (OK), 6 (Kyllä) or
-// 7 (Ei); closing the box counts as Ei, or OK for a box without a choice.
-int NaytaViesti(QWidget* omistaja, const QString& teksti, const QString& otsikko, int tyyli);
+enum class Viestipainikkeet { OK, KyllaEi };
+enum class Viestikuvake { Ei, Kysymys, Huomautus, Tiedoksi };
+enum class Viestivastaus { OK, Kylla, Ei };
+
+// Modal message box with OK or Kyllä/Ei, the first button preselected unless
+// `toinenOletuksena`. An empty caption shows "Sorvik". Closing the box counts
+// as Ei, or OK for a box without a choice.
+Viestivastaus NaytaViesti(QWidget* omistaja, const QString& teksti, const QString& otsikko,
+                          Viestipainikkeet painikkeet, Viestikuvake kuvake,
+                          bool toinenOletuksena = false);
 
 // The screen-wide pointer: hourglass, or back to the default arrow.
 void NaytaTiimalasi();

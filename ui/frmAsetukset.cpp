@@ -42,7 +42,7 @@ QGroupBox* LuoKehys(QWidget* vanhempi, const QString& kehyksenNimi, const QStrin
 
 } // namespace
 
-frmAsetukset::frmAsetukset(Saannot& saannot, bool peliKaynnissa, std::int16_t voitotPerakkain,
+frmAsetukset::frmAsetukset(Saannot& saannot, Vaihe vaihe, std::int16_t voitotPerakkain,
                            QWidget* parent)
     : Lomake(QStringLiteral("frmAsetukset"), QStringLiteral("Asetukset"), parent),
       saannot_(saannot) {
@@ -105,8 +105,7 @@ frmAsetukset::frmAsetukset(Saannot& saannot, bool peliKaynnissa, std::int16_t vo
     chkSijainti_[1]->setChecked(saannot_.LaivaSaaSijaitaReunassa);
     optUppoaminen_[saannot_.NaytetaanLaivojenUppoaminen ? 0 : 1]->setChecked(true);
 
-    // The placement rules change only between games and only without a streak.
-    const bool sijaintiLukittu = peliKaynnissa || voitotPerakkain > 0;
+    const bool sijaintiLukittu = SijaintisaannotLukitut(vaihe, voitotPerakkain);
     fraLaivojenSijainti_->setEnabled(!sijaintiLukittu);
     for (QCheckBox* laatikko : chkSijainti_) {
         laatikko->setEnabled(!sijaintiLukittu);

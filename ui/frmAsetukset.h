@@ -3,6 +3,7 @@
 // lie, and whether sinking is animated.
 
 #include "Lomake.h"
+#include "Vaihe.h"
 
 #include <array>
 #include <cstdint>
@@ -22,12 +23,12 @@ struct Saannot;
 //
 // OK writes the settings back to `saannot` and stores them; Peruuta, Esc and
 // the window frame change nothing. The ship-position rules are locked while a
-// game is running or the player has a winning streak.
+// game is in progress or the player has a winning streak.
 class frmAsetukset : public Lomake {
     Q_OBJECT
 
 public:
-    frmAsetukset(Saannot& saannot, bool peliKaynnissa, std::int16_t voitotPerakkain,
+    frmAsetukset(Saannot& saannot, Vaihe vaihe, std::int16_t voitotPerakkain,
                  QWidget* parent = nullptr);
 
     // The text stored for each start option, by option index.

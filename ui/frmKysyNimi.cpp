@@ -41,9 +41,9 @@ QValidator::State NimenTarkistin::validate(QString& syote, int& /*kohta*/) const
     return std::all_of(syote.cbegin(), syote.cend(), KelpaaMerkiksi) ? Acceptable : Invalid;
 }
 
-frmKysyNimi::frmKysyNimi(ParhaatTulokset& lista, std::int16_t& voitotPerakkain, QWidget* parent)
-    : Lomake(QStringLiteral("frmKysyNimi"), QStringLiteral("Onneksi olkoon!"), parent),
-      lista_(lista), voitotPerakkain_(voitotPerakkain) {
+frmKysyNimi::frmKysyNimi(const ParhaatTulokset& lista, std::int16_t voitotPerakkain,
+                         QWidget* parent)
+    : Lomake(QStringLiteral("frmKysyNimi"), QStringLiteral("Onneksi olkoon!"), parent) {
     lblTeksti_ = new QLabel(this);
     lblTeksti_->setObjectName(QStringLiteral("lblTeksti"));
     lblTeksti_->setTextFormat(Qt::PlainText);
@@ -58,15 +58,15 @@ frmKysyNimi::frmKysyNimi(ParhaatTulokset& lista, std::int16_t& voitotPerakkain, 
     cmdPainike_ = LuoPainikkeet(QStringLiteral("OK"), QStringLiteral("Peruuta"), 3840,
                                 [this](int i) { cmdPainike_Click(i); });
     // Peruuta is the cancel button: Esc presses it. Closing by the window frame
-    // goes through reject() and leaves everything as it was.
+    // goes through reject() and leaves the answer Suljettu.
     AsetaPeruutus(cmdPainike_[1]);
     connect(txtNimi_, &QLineEdit::textChanged, this, [this] { txtNimi_Change(); });
 
     // Form_Load
-    const QString edellinen = QString::fromStdString(lista_.ViimeksiListallePaassytPelaaja);
+    const QString edellinen = QString::fromStdString(lista.ViimeksiListallePaassytPelaaja);
     txtNimi_->setText(edellinen.isEmpty() ? QStringLiteral("Nimetön") : edellinen);
     txtNimi_->setSelection(0, static_cast<int>(txtNimi_->text().size()));
-    lblTeksti_->setText(Onnittelu(voitotPerakkain_));
+    lblTeksti_->setText(Onnittelu(voitotPerakkain));
     txtNimi_Change();
 
     // The text is designed for five lines of a small font; with a larger font
@@ -100,12 +100,11 @@ void frmKysyNimi::cmdPainike_Click(int indeksi) {
         omistaja->window()->setEnabled(true);
     }
     if (indeksi == 0) {
-        lista_.Lisaa(txtNimi_->text().toStdString(), voitotPerakkain_);
-        voitotPerakkain_ = 0;
+        vastaus_ = {Nimivastaus::OK, txtNimi_->text().toStdString()};
         accept();
         NaytaOletusosoitin();
     } else {
-        voitotPerakkain_ = 0;
+        vastaus_ = {Nimivastaus::Peruuta, {}};
         reject();
         NaytaOletusosoitin();
         QCoreApplication::processEvents();

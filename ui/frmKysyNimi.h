@@ -3,6 +3,7 @@
 // list and asks for the name to enter.
 
 #include "Lomake.h"
+#include "Tulospalvelu.h"
 
 #include <QValidator>
 
@@ -35,22 +36,24 @@ public:
 // Controls by objectName: "lblTeksti", "txtNimi", "cmdPainike(0)" (OK) and
 // "cmdPainike(1)" (Peruuta).
 //
-// OK enters the name with the streak and sets the streak to 0; Peruuta (also
-// Esc) sets the streak to 0 and stores nothing. Closing the window by its frame
-// stores nothing and leaves the streak as it was.
+// The dialog stores nothing itself: it tells how it was closed, OK with the
+// name typed, Peruuta (also Esc), or the window frame, and the game does what
+// that means for the streak.
 class frmKysyNimi : public Lomake {
     Q_OBJECT
 
 public:
-    frmKysyNimi(ParhaatTulokset& lista, std::int16_t& voitotPerakkain, QWidget* parent = nullptr);
+    frmKysyNimi(const ParhaatTulokset& lista, std::int16_t voitotPerakkain,
+                QWidget* parent = nullptr);
+
+    [[nodiscard]] const NimenKysely& Vastaus() const { return vastaus_; }
 
 private:
     void Form_Activate() override;
     void cmdPainike_Click(int indeksi);
     void txtNimi_Change();
 
-    ParhaatTulokset& lista_;
-    std::int16_t& voitotPerakkain_;
+    NimenKysely vastaus_;
     QLabel* lblTeksti_;
     QLineEdit* txtNimi_;
     std::array<QPushButton*, 2> cmdPainike_{};

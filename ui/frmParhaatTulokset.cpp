@@ -1,7 +1,6 @@
 #include "frmParhaatTulokset.h"
 
 #include "ParhaatTulokset.h"
-#include "Tyokalut.h"
 #include "Viestilaatikko.h"
 
 #include <QGroupBox>
@@ -67,11 +66,10 @@ void frmParhaatTulokset::cmdPainike_Click(int indeksi) {
         accept();
     } else {
         NaytaOletusosoitin();
-        const int vastaus = NaytaViesti(
+        const Viestivastaus vastaus = NaytaViesti(
             this, QStringLiteral("Haluatko varmasti tyhjentää parhaiden tulosten listan?"),
-            QStringLiteral("Tyhjennä"),
-            viesti::KyllaEi + viesti::Kysymys + viesti::ToinenOletuksena);
-        if (vastaus == viesti::VastausKylla) {
+            QStringLiteral("Tyhjennä"), Viestipainikkeet::KyllaEi, Viestikuvake::Kysymys, true);
+        if (vastaus == Viestivastaus::Kylla) {
             NaytaTiimalasi();
             lista_.Tyhjenna();
             NaytaLista();

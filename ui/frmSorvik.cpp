@@ -6,7 +6,6 @@
 #include "Ruudukko.h"
 #include "Viestilaatikko.h"
 #include "frmAsetukset.h"
-#include "frmKysyNimi.h"
 #include "frmParhaatTulokset.h"
 #include "frmTietoja.h"
 
@@ -25,7 +24,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
-#include <QTime>
 
 #include <cmath>
 #include <initializer_list>
@@ -79,7 +77,8 @@ template <typename Dialogi, typename... Arvot> void NaytaDialogi(Arvot&&... arvo
 } // namespace
 
 frmSorvik::frmSorvik(Ymparisto ymparisto, QWidget* vanhempi)
-    : QMainWindow(vanhempi), ymparisto_(std::move(ymparisto)), lahde_(Alkusiemen()), peli_(*this) {
+    : QMainWindow(vanhempi), ymparisto_(std::move(ymparisto)), tulokset_(lista_, this),
+      lahde_(Alkusiemen()), peli_(*this, kello_, lahde_, tulokset_) {
     if (!ymparisto_.avaa) {
         ymparisto_.avaa = [](const QUrl& kohde) { QDesktopServices::openUrl(kohde); };
     }
@@ -93,7 +92,6 @@ frmSorvik::frmSorvik(Ymparisto ymparisto, QWidget* vanhempi)
     if (ymparisto_.ohjelmanKansio.isEmpty()) {
         ymparisto_.ohjelmanKansio = QCoreApplication::applicationDirPath();
     }
-    kello_.start();
 
     setObjectName(QStringLiteral("frmSorvik"));
     setWindowTitle(QStringLiteral("Sorvik"));
@@ -255,7 +253,7 @@ void frmSorvik::Form_Load() {
         NaytaViesti(this,
                     QStringLiteral("Ohjelman ulkoasussa saattaa esiintyä puutteita\n"
                                    "käyttämilläsi näytön asetuksilla."),
-                    QStringLiteral("Tiedoksi"), viesti::OK + viesti::Tiedoksi);
+                    QStringLiteral("Tiedoksi"), Viestipainikkeet::OK, Viestikuvake::Tiedoksi);
     }
 
     lista_.LataaParhaatTulokset();
@@ -272,7 +270,7 @@ void frmSorvik::mNaytaPainikkeet_Click() {
     cmdPainike_[0]->setEnabled(nayta);
     cmdPainike_[1]->setEnabled(nayta);
     asetaKorkeus(nayta);
-    Tallenna("NaytaPainikkeet", nayta ? "True" : "False");
+    tulokset_.Tallenna("NaytaPainikkeet", nayta ? "True" : "False");
     NaytaOletusosoitin();
 }
 
@@ -281,7 +279,9 @@ void frmSorvik::mNaytaParhaatTulokset_Click() {
 }
 
 void frmSorvik::mNaytaAsetukset_Click() {
-    NaytaDialogi<frmAsetukset>(peli_.saannot, peli_.PeliKaynnissa, peli_.VoitotPerakkain, this);
+    Saannot saannot = peli_.saannot();
+    NaytaDialogi<frmAsetukset>(saannot, peli_.Pelivaihe(), peli_.VoitotPerakkain(), this);
+    peli_.AsetaSaannot(saannot);
 }
 
 void frmSorvik::mTietojaOhjelmasta_Click() {
@@ -345,131 +345,6 @@ void frmSorvik::SuljeOhjelma() {
     close();
     lopetaSilmukat();
     QCoreApplication::quit();
-}
-
-// --- Tyokalut -----------------------------------------------------------------
-
-RuudukkoWidget* frmSorvik::ruudukko(Ruudukko ruudukko) const {
-    return ruudukko == Ruudukko::Pelaaja ? imgPelaaja_ : imgKone_;
-}
-
-QAction* frmSorvik::valikko(Valikko valikko) const {
-    switch (valikko) {
-    case Valikko::UusiPeli:
-        return mUusiPeli_;
-    case Valikko::NaytaPainikkeet:
-        return mNaytaPainikkeet_;
-    case Valikko::NaytaMahdottomatLaivaruudut:
-        return mNaytaMahdottomatLaivaruudut_;
-    }
-    return mUusiPeli_;
-}
-
-void frmSorvik::AsetaRuudunKuva(Ruudukko r, int ruutu, Kuva kuva) {
-    ruudukko(r)->asetaKuva(ruutu, kuva);
-}
-
-void frmSorvik::SalliRuutu(Ruudukko r, int ruutu, bool sallittu) {
-    ruudukko(r)->salli(ruutu, sallittu);
-}
-
-void frmSorvik::AsetaRuudunKursori(Ruudukko r, int ruutu, Kursori kursori) {
-    ruudukko(r)->asetaKursori(ruutu, kursori);
-}
-
-void frmSorvik::AsetaOhjeteksti(const std::string& teksti) {
-    const QString uusi = QString::fromStdString(teksti);
-    if (lblOhje_->text() != uusi) {
-        lblOhje_->setText(uusi);
-    }
-}
-
-void frmSorvik::AsetaOsoitin(Osoitin osoitin) {
-    if (osoitin == Osoitin::Tiimalasi) {
-        NaytaTiimalasi();
-    } else {
-        NaytaOletusosoitin();
-    }
-}
-
-void frmSorvik::SalliPainike(int indeksi, bool sallittu) {
-    QPushButton* painike = cmdPainike_.at(indeksi);
-    if (painike->isEnabled() != sallittu) {
-        painike->setEnabled(sallittu);
-    }
-}
-
-bool frmSorvik::ValikonValinta(Valikko v) const {
-    return valikko(v)->isChecked();
-}
-
-void frmSorvik::AsetaValikonValinta(Valikko v, bool valittu) {
-    valikko(v)->setChecked(valittu);
-}
-
-void frmSorvik::SalliValikko(Valikko v, bool sallittu) {
-    QAction* toiminto = valikko(v);
-    if (toiminto->isEnabled() != sallittu) {
-        toiminto->setEnabled(sallittu);
-    }
-}
-
-void frmSorvik::SalliPaaikkuna(bool sallittu) {
-    // Disabling the window takes the focus away; give it back where it was,
-    // so that a new game does not leave a grid square looking selected.
-    if (!sallittu && focusWidget() != nullptr) {
-        fokus_ = focusWidget();
-    }
-    setEnabled(sallittu);
-    if (sallittu && fokus_ && fokus_->isVisible()) {
-        fokus_->setFocus();
-    }
-}
-
-int frmSorvik::Viesti(const std::string& teksti, const std::string& otsikko, int tyyli) {
-    return NaytaViesti(this, QString::fromStdString(teksti), QString::fromStdString(otsikko),
-                       tyyli);
-}
-
-void frmSorvik::KasitteleTapahtumat() {
-    QCoreApplication::processEvents();
-}
-
-void frmSorvik::OdotaTapahtumia(double sekuntia) {
-    // Sleep in an event loop until the deadline: the timer and the user's
-    // events are handled as they come, without spinning the processor.
-    const int ms = std::max(1, static_cast<int>(std::ceil(sekuntia * 1000.0)));
-    QEventLoop silmukka;
-    odotus_ = &silmukka;
-    QTimer::singleShot(ms, &silmukka, &QEventLoop::quit);
-    silmukka.exec();
-    odotus_ = nullptr;
-}
-
-double frmSorvik::Kello() {
-    return static_cast<double>(kello_.nsecsElapsed()) / 1e9;
-}
-
-void frmSorvik::Satunnaista() {
-    // Seconds since midnight, as the classic randomize-from-timer reads them.
-    lahde_.Sekoita(QTime::currentTime().msecsSinceStartOfDay() / 1000.0);
-}
-
-double frmSorvik::Satunnaisluku() {
-    return lahde_.Seuraava();
-}
-
-std::int16_t frmSorvik::ListanViimeinenTulos() {
-    return lista_.ParasTulos[ParhaatTulokset::Koko - 1];
-}
-
-void frmSorvik::KysyNimi() {
-    frmKysyNimi ikkuna(lista_, peli_.VoitotPerakkain, this);
-    ikkuna.exec();
-}
-
-void frmSorvik::Tallenna(const std::string& nimi, const std::string& arvo) {
-    KirjoitaArvo(HKEY_CURRENT_USER, OhjelmanAvainKirjoitus, nimi, 1, arvo);
 }
 
 } // namespace sorvik

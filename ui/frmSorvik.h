@@ -1,13 +1,13 @@
 #pragma once
 // The main window: both grids, the instruction line, the two buttons, the menu
-// bar and the 10 ms timer. It is the game's toolkit and owns the one game.
+// bar and the 10 ms timer. It is the game's screen and owns the one game.
 
+#include "Ikkunapalvelut.h"
 #include "ParhaatTulokset.h"
 #include "Peli.h"
 #include "Satunnaislahde.h"
 #include "Tyokalut.h"
 
-#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QPointer>
 #include <QTimer>
@@ -91,12 +91,6 @@ private:
     void SuljeOhjelma() override;
     void KasitteleTapahtumat() override;
     void OdotaTapahtumia(double sekuntia) override;
-    [[nodiscard]] double Kello() override;
-    void Satunnaista() override;
-    [[nodiscard]] double Satunnaisluku() override;
-    [[nodiscard]] std::int16_t ListanViimeinenTulos() override;
-    void KysyNimi() override;
-    void Tallenna(const std::string& nimi, const std::string& arvo) override;
 
     void rakennaValikot();
     void rakennaIkkuna();
@@ -108,8 +102,9 @@ private:
 
     Ymparisto ymparisto_;
     ParhaatTulokset lista_;
-    Satunnaislahde lahde_;
-    QElapsedTimer kello_;
+    ListanTulospalvelu tulokset_;
+    Satunnaisgeneraattori lahde_;
+    Ikkunakello kello_;
     Peli peli_;
 
     RuudukkoWidget* imgPelaaja_ = nullptr;

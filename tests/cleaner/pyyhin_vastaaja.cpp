@@ -2,6 +2,7 @@
 // its message box answered at once. Prints the box's caption; exits with 0
 // when the key was deleted, 1 when not.
 
+#include "Suomi.h"
 #include "Vastaaja.h"
 #include "frmSorvikPoisto.h"
 
@@ -9,7 +10,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication sovellus(argc, argv);
-    sorvik::AsennaSuomenkielisetTekstit();
+    sorvik::AsennaSuomi();
     Vastaaja vastaaja;
     sorvik::frmSorvikPoisto lomake;
     const bool poistettu = lomake.Form_Load();

@@ -1,7 +1,7 @@
 // The battle: sinking and revealing, the player's shot, the computer's
 // targeting, winning and losing, and quitting in the middle of a turn.
 
-#include "FakeTyokalut.h"
+#include "Pelipoyta.h"
 
 #include <gtest/gtest.h>
 
@@ -10,14 +10,6 @@
 
 namespace sorvik::testi {
 namespace {
-
-// Random numbers that make the computer pick square k, or direction order o.
-double Ruutu(int k) {
-    return (k - 0.5) / 100.0;
-}
-double Jarjestys(int o) {
-    return (o - 0.5) / 8.0;
-}
 
 // --- Sinking and revealing --------------------------------------------------
 
@@ -41,14 +33,14 @@ TEST_P(Upotus, YmparoivaVarattuVesiPaljastetaan) {
     const Paljastus& t = GetParam();
     Poyta p;
     p.peli.PoistaLaivat();
-    p.peli.saannot.LaivojenKulmatSaavatKoskettaa = t.kulmat;
-    p.peli.PelaajanVuoro = t.koneen;
-    Ruudut& ruudut = t.koneen ? p.peli.KoneenRuudut : p.peli.PelaajanRuudut;
-    const Ruudut& toiset = t.koneen ? p.peli.PelaajanRuudut : p.peli.KoneenRuudut;
+    PelinValmistelu::AsetaKulmat(p.peli, t.kulmat);
+    PelinValmistelu::AsetaVuoro(p.peli, t.koneen);
+    const Ruudut& ruudut = t.koneen ? p.peli.KoneenRuudut() : p.peli.PelaajanRuudut();
+    const Ruudut& toiset = t.koneen ? p.peli.PelaajanRuudut() : p.peli.KoneenRuudut();
     const Ruudukko r = t.koneen ? Ruudukko::Kone : Ruudukko::Pelaaja;
-    std::fill(ruudut.begin() + 1, ruudut.end(), Tila::Varattu);
+    PelinValmistelu::AsetaTila(p.peli, r, Missa([](int) { return true; }), Tila::Varattu);
     for (const int n : t.uponneet) {
-        ruudut[n] = Tila::Uponnut;
+        PelinValmistelu::AsetaTila(p.peli, r, {n}, Tila::Uponnut);
         p.peli.UpotaRuutu(n);
     }
     EXPECT_EQ(Tilassa(ruudut, Tila::Ohi), t.paljastetut);
@@ -70,15 +62,17 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Upotus, VainVarattuPaljastetaanJaVainUpponeenYmparilta) {
     Poyta p;
     p.peli.PoistaLaivat();
-    p.peli.PelaajanVuoro = false;
-    auto& r = p.peli.PelaajanRuudut;
-    r[55] = Tila::Uponnut;
-    r[54] = Tila::Vesi;
-    r[45] = Tila::Laiva;
-    r[56] = Tila::Ohi;
-    r[65] = Tila::Uponnut;
-    r[66] = Tila::Varattu;
-    r[35] = Tila::Varattu;
+    PelinValmistelu::AsetaVuoro(p.peli, false);
+    const auto aseta = [&](int n, Tila tila) {
+        PelinValmistelu::AsetaTila(p.peli, Ruudukko::Pelaaja, {n}, tila);
+    };
+    aseta(55, Tila::Uponnut);
+    aseta(54, Tila::Vesi);
+    aseta(45, Tila::Laiva);
+    aseta(56, Tila::Ohi);
+    aseta(65, Tila::Uponnut);
+    aseta(66, Tila::Varattu);
+    aseta(35, Tila::Varattu);
     const std::string ennen = Tilannekuva(p);
     p.peli.UpotaRuutu(45); // a ship square not hit
     p.peli.UpotaRuutu(35); // water
@@ -103,11 +97,11 @@ TEST_F(Ammunta, VainViimeisinLaukausNakyyViimeisimpana) {
     const auto pelaaja = [&](int n) { return p.tk.ruutu(Ruudukko::Pelaaja, n).kuva; };
     int koneenEdellinen = 0;
     const auto koneAmpui = [&] {
-        const int t = p.peli.KoneenEdellinenRuutu;
+        const int t = p.peli.KoneenEdellinenRuutu();
         ASSERT_NE(t, koneenEdellinen);
         EXPECT_EQ(Viimeisimmat(p.tk, Ruudukko::Pelaaja), V{t});
         if (koneenEdellinen != 0) {
-            const bool osui = p.peli.PelaajanRuudut[koneenEdellinen] == Tila::Uponnut;
+            const bool osui = p.peli.PelaajanRuudut()[koneenEdellinen] == Tila::Uponnut;
             EXPECT_EQ(pelaaja(koneenEdellinen), osui ? Kuva::Osuma : Kuva::Ohi);
         }
         koneenEdellinen = t;
@@ -119,25 +113,25 @@ TEST_F(Ammunta, VainViimeisinLaukausNakyyViimeisimpana) {
     EXPECT_EQ(kone(3).kuva, Kuva::OhiViimeksi);
     EXPECT_FALSE(kone(3).sallittu);
     EXPECT_EQ(kone(3).kursori, Kursori::Oletus);
-    EXPECT_EQ(p.peli.KoneenRuudut[3], Tila::Vesi);
+    EXPECT_EQ(p.peli.KoneenRuudut()[3], Tila::Vesi);
     EXPECT_EQ(Viimeisimmat(p.tk, Ruudukko::Kone), V{3});
     koneAmpui();
 
     p.peli.imgKone_Click(32);
     EXPECT_EQ(kone(3).kuva, Kuva::Ohi);
     EXPECT_EQ(kone(32).kuva, Kuva::OsumaViimeksi);
-    EXPECT_EQ(p.peli.KoneenRuudut[32], Tila::Uponnut);
-    EXPECT_EQ(p.peli.PelaajanOsumat, 1);
+    EXPECT_EQ(p.peli.KoneenRuudut()[32], Tila::Uponnut);
+    EXPECT_EQ(p.peli.PelaajanOsumat(), 1);
     koneAmpui();
 
     p.peli.imgKone_Click(2); // reserved water beside a ship
     EXPECT_EQ(kone(32).kuva, Kuva::Osuma);
     EXPECT_EQ(kone(2).kuva, Kuva::OhiViimeksi);
-    EXPECT_EQ(p.peli.KoneenRuudut[2], Tila::Varattu);
+    EXPECT_EQ(p.peli.KoneenRuudut()[2], Tila::Varattu);
     EXPECT_EQ(Viimeisimmat(p.tk, Ruudukko::Kone), V{2});
     koneAmpui();
-    EXPECT_EQ(p.peli.PelaajanOsumat, 1);
-    EXPECT_EQ(p.peli.KoneenEdellinenRuutu, 48);
+    EXPECT_EQ(p.peli.PelaajanOsumat(), 1);
+    EXPECT_EQ(p.peli.KoneenEdellinenRuutu(), 48);
     EXPECT_TRUE(p.tk.satunnaiset.empty());
 }
 
@@ -149,7 +143,7 @@ TEST(Upotusjarjestys, LaivaUpotetaanRuutulistansaJarjestyksessa) {
     for (const int n : {33, 32, 35}) {
         p.peli.imgKone_Click(n);
     }
-    EXPECT_TRUE(Tilassa(p.peli.KoneenRuudut, Tila::Ohi).empty());
+    EXPECT_TRUE(Tilassa(p.peli.KoneenRuudut(), Tila::Ohi).empty());
     // The miss beside the ship stays disabled and becomes a known miss.
     p.peli.imgKone_Click(36);
     p.tk.kirjaaKuvat = true;
@@ -164,7 +158,7 @@ TEST(Upotusjarjestys, LaivaUpotetaanRuutulistansaJarjestyksessa) {
     // from 35, 34, 33 and 32, each in the fixed neighbour order.
     EXPECT_EQ(paljastetut, (V{36, 25, 36, 45, 24, 44, 23, 43, 31, 22, 42}));
     for (const int n : paljastetut) {
-        EXPECT_EQ(p.peli.KoneenRuudut[n], Tila::Ohi);
+        EXPECT_EQ(p.peli.KoneenRuudut()[n], Tila::Ohi);
         EXPECT_FALSE(p.tk.ruutu(Ruudukko::Kone, n).sallittu);
         EXPECT_EQ(p.tk.ruutu(Ruudukko::Kone, n).kursori, Kursori::Oletus);
     }
@@ -172,9 +166,9 @@ TEST(Upotusjarjestys, LaivaUpotetaanRuutulistansaJarjestyksessa) {
 
 TEST_F(Ammunta, KahdeskymmenesOsumaVoittaaEikaKoneAmmuEnaa) {
     AmmuKoneenLaivat(p, 100);
-    ASSERT_EQ(p.peli.PelaajanOsumat, 19);
+    ASSERT_EQ(p.peli.PelaajanOsumat(), 19);
     const double kello = p.tk.kello;
-    const Ruudut pelaajan = p.peli.PelaajanRuudut;
+    const Ruudut pelaajan = p.peli.PelaajanRuudut();
     const std::size_t viesteja = p.tk.viestit.size();
 
     p.peli.imgKone_Click(100);
@@ -182,12 +176,12 @@ TEST_F(Ammunta, KahdeskymmenesOsumaVoittaaEikaKoneAmmuEnaa) {
     EXPECT_EQ(p.tk.viestit.back(),
               (Viestilaatikko{"Onneksi olkoon, upotit kaikki vastustajasi laivat!", "Voitit",
                               viesti::OK + viesti::Tiedoksi}));
-    EXPECT_EQ(p.peli.VoitotPerakkain, 1);
-    EXPECT_FALSE(p.peli.PeliKaynnissa);
-    EXPECT_FALSE(p.peli.AmmuntaKaynnissa);
-    EXPECT_FALSE(p.peli.PelaajanVuoro);
+    EXPECT_EQ(p.peli.VoitotPerakkain(), 1);
+    EXPECT_FALSE(p.peli.PeliKaynnissa());
+    EXPECT_FALSE(p.peli.AmmuntaKaynnissa());
+    EXPECT_FALSE(p.peli.PelaajanVuoro());
     EXPECT_EQ(p.tk.kello, kello);
-    EXPECT_EQ(p.peli.PelaajanRuudut, pelaajan);
+    EXPECT_EQ(p.peli.PelaajanRuudut(), pelaajan);
     EXPECT_EQ(Kursorissa(p.tk, Ruudukko::Kone, Kursori::Oletus).size(), 100U);
 
     // A square never shot is still enabled, but nothing answers it.
@@ -196,89 +190,6 @@ TEST_F(Ammunta, KahdeskymmenesOsumaVoittaaEikaKoneAmmuEnaa) {
     p.peli.imgKone_Click(3);
     p.peli.imgPelaaja_MouseUp(100, 1);
     EXPECT_EQ(Tilannekuva(p), ennen);
-}
-
-// --- The computer's targeting -----------------------------------------------
-
-// A fleet for the targeting cases: gunboats at 31-32, 5/15 and 27/37, a
-// cruiser at 44-46 and a submarine at 60.
-const Laivat Maalilaivasto{{91, 92, 93, 94}, {44, 45, 46}, {78, 79, 80}, {31, 32}, {5, 15},
-                           {27, 37},         {60},         {8},          {11},     {64}};
-
-class Maali : public ::testing::Test {
-protected:
-    void SetUp() override { ASSERT_TRUE(AloitaAmmunta(p, Maalilaivasto)); }
-    Poyta p;
-};
-
-struct Maalitus {
-    std::vector<double> luvut;
-    V laukaukset; // the computer's shots, one per turn
-};
-void PrintTo(const Maalitus& m, std::ostream* os) {
-    *os << "shots " << Luettelo(m.laukaukset);
-}
-
-class Maaliesimerkki : public Maali, public ::testing::WithParamInterface<Maalitus> {};
-
-TEST_P(Maaliesimerkki, SuuntaKerrallaanKunnesLaivaUppoaa) {
-    const Maalitus& m = GetParam();
-    p.tk.satunnaiset.assign(m.luvut.begin(), m.luvut.end());
-    V laukaukset;
-    for (std::size_t vuoro = 0; vuoro < m.laukaukset.size(); ++vuoro) {
-        if (vuoro + 1 == m.laukaukset.size()) {
-            // Only the last, random shot may use the last number.
-            EXPECT_EQ(p.tk.satunnaiset.size(), 1U);
-        }
-        const Tila ennen = p.peli.PelaajanRuudut[m.laukaukset[vuoro]];
-        ASSERT_NE(AmmuOhi(p), 0);
-        laukaukset.push_back(p.peli.KoneenEdellinenRuutu);
-        EXPECT_EQ(p.peli.PelaajanRuudut[laukaukset.back()],
-                  ennen == Tila::Laiva ? Tila::Uponnut : Tila::Ohi);
-    }
-    EXPECT_EQ(laukaukset, m.laukaukset);
-    EXPECT_TRUE(p.tk.satunnaiset.empty());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Esimerkit, Maaliesimerkki,
-    ::testing::Values(
-        // Anchor in column 1: left is off the grid, so right is shot at once.
-        Maalitus{{Ruutu(31), Jarjestys(1), Ruutu(100)}, {31, 32, 100}},
-        // Anchor in the top row with "up" first: down is shot at once.
-        Maalitus{{Ruutu(5), Jarjestys(5), Ruutu(100)}, {5, 15, 100}},
-        // Right while hitting, the miss at 47, then left from the anchor sinks
-        // the cruiser; the target is dropped, so no up or down follows.
-        Maalitus{{Ruutu(45), Jarjestys(3), Ruutu(100)}, {45, 46, 47, 44, 100}},
-        // Left, right and up each miss once, down sinks.
-        Maalitus{{Ruutu(27), Jarjestys(1), Ruutu(100)}, {27, 26, 28, 17, 37, 100}},
-        // A submarine sinks at its first hit; its new target is dropped at once.
-        Maalitus{{Ruutu(60), Jarjestys(1), Ruutu(100)}, {60, 100}},
-        // Order 8 on the cruiser: down, up, right (46 hit, 47 miss), left.
-        Maalitus{{Ruutu(45), Jarjestys(8), Ruutu(100)}, {45, 55, 35, 46, 47, 44, 100}}));
-
-TEST_F(Maali, UpotuksenJalkeenKohdeUnohdetaanSeuraavallaTikilla) {
-    p.tk.satunnaiset = {Ruutu(60), Jarjestys(2)};
-    AmmuOhi(p);
-    EXPECT_TRUE(p.peli.KoneUpottiLaivan);
-    EXPECT_EQ(p.peli.EnsimmainenOsuma, 60);
-    EXPECT_EQ(p.peli.Suuntajarjestys, 2);
-    EXPECT_EQ(Tilassa(p.peli.PelaajanRuudut, Tila::Ohi), (V{50, 59, 70}));
-    p.peli.tmrAjastin_Timer();
-    EXPECT_EQ(p.peli.EnsimmainenOsuma, 0);
-    EXPECT_EQ(p.peli.SeuraavaRuutu, 0);
-    EXPECT_EQ(p.peli.Suuntajarjestys, 100);
-}
-
-TEST_F(Maali, ArvontaOhittaaAmmututJaPaljastetutRuudut) {
-    p.tk.satunnaiset = {Ruutu(31), Jarjestys(1)};
-    AmmuOhi(p);
-    AmmuOhi(p);
-    ASSERT_EQ(Tilassa(p.peli.PelaajanRuudut, Tila::Ohi), (V{21, 22, 33, 41, 42}));
-    p.tk.satunnaiset = {Ruutu(21), Ruutu(31), Ruutu(42), Ruutu(32), Ruutu(99)};
-    AmmuOhi(p);
-    EXPECT_EQ(p.peli.KoneenEdellinenRuutu, 99);
-    EXPECT_TRUE(p.tk.satunnaiset.empty());
 }
 
 // --- The loss -----------------------------------------------------------------
@@ -298,19 +209,19 @@ TEST_F(Havio, KoneenLaivatNaytetaanViestinJalkeen) {
         const Kuvamerkinta& m = p.tk.kuvaloki[i];
         if (m.ruudukko == Ruudukko::Pelaaja) {
             EXPECT_LT(i, viestinKohdalla);
-            osumaNakyi = osumaNakyi ||
-                         (m.ruutu == p.peli.KoneenEdellinenRuutu && m.kuva == Kuva::OsumaViimeksi);
+            osumaNakyi = osumaNakyi || (m.ruutu == p.peli.KoneenEdellinenRuutu() &&
+                                        m.kuva == Kuva::OsumaViimeksi);
         } else if (m.kuva == Kuva::Laiva) {
             EXPECT_GE(i, viestinKohdalla);
         }
     }
     EXPECT_TRUE(osumaNakyi);
     EXPECT_EQ(Kuvassa(p.tk, Ruudukko::Kone, Kuva::Laiva),
-              Tilassa(p.peli.KoneenRuudut, Tila::Laiva));
+              Tilassa(p.peli.KoneenRuudut(), Tila::Laiva));
     EXPECT_EQ(Kursorissa(p.tk, Ruudukko::Kone, Kursori::Oletus).size(), 100U);
-    EXPECT_FALSE(p.peli.AmmuntaKaynnissa);
-    EXPECT_TRUE(p.peli.PelaajanVuoro);
-    EXPECT_FALSE(p.peli.SijoitusKaynnissa);
+    EXPECT_FALSE(p.peli.AmmuntaKaynnissa());
+    EXPECT_TRUE(p.peli.PelaajanVuoro());
+    EXPECT_FALSE(p.peli.SijoitusKaynnissa());
 
     const std::string ennen = Tilannekuva(p);
     for (const int n : Missa([&](int k) { return p.tk.ruutu(Ruudukko::Kone, k).sallittu; })) {
@@ -337,12 +248,12 @@ TEST(Tauko, LopetuskysymysTauonAikana) {
         ASSERT_EQ(p.tk.viestit.size(), 1U);
         if (vastaus == viesti::VastausEi) {
             EXPECT_TRUE(peruttu);
-            EXPECT_NE(p.peli.KoneenEdellinenRuutu, 0);
-            EXPECT_TRUE(p.peli.PelaajanVuoro);
+            EXPECT_NE(p.peli.KoneenEdellinenRuutu(), 0);
+            EXPECT_TRUE(p.peli.PelaajanVuoro());
         } else {
             EXPECT_FALSE(peruttu);
             EXPECT_TRUE(p.peli.Lopetetaan());
-            EXPECT_EQ(p.peli.KoneenEdellinenRuutu, 0);
+            EXPECT_EQ(p.peli.KoneenEdellinenRuutu(), 0);
             EXPECT_EQ(Tilannekuva(p), heti);
             p.peli.tmrAjastin_Timer();
             EXPECT_EQ(Tilannekuva(p), heti);
@@ -364,16 +275,16 @@ TEST(Tauko, KomennotJaNapautuksetEivatSekoitaKoneenVuoroa) {
         p.peli.imgPelaaja_MouseUp(100, 1);
         p.peli.mNaytaMahdottomatLaivaruudut_Click();
     });
-    const Laivasto pelaajan = p.peli.PelaajanLaivat;
+    const Laivasto pelaajan = p.peli.PelaajanLaivat();
     AmmuOhi(p);
     EXPECT_TRUE(p.tk.viestit.empty());
-    EXPECT_EQ(p.peli.VoitotPerakkain, 1);
+    EXPECT_EQ(p.peli.VoitotPerakkain(), 1);
     EXPECT_TRUE(p.tk.ruutu(Ruudukko::Kone, 4).sallittu);
-    EXPECT_EQ(p.peli.PelaajanRuudut[100], Tila::Vesi);
-    EXPECT_NE(p.peli.KoneenEdellinenRuutu, 0);
-    EXPECT_TRUE(p.peli.PelaajanVuoro);
+    EXPECT_EQ(p.peli.PelaajanRuudut()[100], Tila::Vesi);
+    EXPECT_NE(p.peli.KoneenEdellinenRuutu(), 0);
+    EXPECT_TRUE(p.peli.PelaajanVuoro());
     for (int i = 0; i < LaivojaLaivastossa; ++i) {
-        EXPECT_EQ(p.peli.PelaajanLaivat[i].Ruudut, pelaajan[i].Ruudut);
+        EXPECT_EQ(p.peli.PelaajanLaivat()[i].Ruudut, pelaajan[i].Ruudut);
     }
 }
 
@@ -384,7 +295,8 @@ TEST(Tauko, KomennotJaNapautuksetEivatSekoitaKoneenVuoroa) {
 using Tulkintavirhe = Ammuntavaihe;
 
 TEST_F(Tulkintavirhe, PelaajanOsumaLaivattomaanRuutuunEiVoita) {
-    p.peli.KoneenLaivat[9].Ruudut[1] = 99; // square 100 belongs to no ship now
+    // Square 100 belongs to no ship now.
+    PelinValmistelu::SiirraLaivanRuutu(p.peli, Ruudukko::Kone, 9, 1, 99);
     AmmuKoneenLaivat(p, 100);
     const std::size_t viesteja = p.tk.viestit.size();
     const double kello = p.tk.kello;
@@ -392,26 +304,27 @@ TEST_F(Tulkintavirhe, PelaajanOsumaLaivattomaanRuutuunEiVoita) {
     ASSERT_EQ(p.tk.viestit.size(), viesteja + 1);
     EXPECT_EQ(p.tk.viestit.back(),
               (Viestilaatikko{"Ruutu 100: Virhe osuman tulkinnassa!", "", viesti::OK}));
-    EXPECT_EQ(p.peli.PelaajanOsumat, 20);
-    EXPECT_TRUE(p.peli.PeliKaynnissa);
-    EXPECT_EQ(p.peli.VoitotPerakkain, 0);
+    EXPECT_EQ(p.peli.PelaajanOsumat(), 20);
+    EXPECT_TRUE(p.peli.PeliKaynnissa());
+    EXPECT_EQ(p.peli.VoitotPerakkain(), 0);
     EXPECT_GT(p.tk.kello, kello); // the computer took its turn
-    EXPECT_TRUE(p.peli.PelaajanVuoro);
+    EXPECT_TRUE(p.peli.PelaajanVuoro());
 }
 
 TEST_F(Tulkintavirhe, KoneenOsumaLaivattomaanRuutuunEiHavita) {
-    p.peli.PelaajanLaivat[9].Ruudut[1] = 99; // the submarine at 50 is lost track of
-    p.peli.KoneenOsumat = 19;
+    // The submarine at 50 is lost track of.
+    PelinValmistelu::SiirraLaivanRuutu(p.peli, Ruudukko::Pelaaja, 9, 1, 99);
+    PelinValmistelu::AsetaOsumat(p.peli, Ruudukko::Pelaaja, 19);
     p.tk.satunnaiset = {Ruutu(50)};
     AmmuOhi(p);
     EXPECT_EQ(p.tk.viestit, (std::vector<Viestilaatikko>{
                                 {"Ruutu 50: Virhe osuman tulkinnassa!", "", viesti::OK}}));
-    EXPECT_EQ(p.peli.KoneenOsumat, 20);
-    EXPECT_EQ(p.peli.PelaajanRuudut[50], Tila::Uponnut);
-    EXPECT_FALSE(p.peli.KoneUpottiLaivan);
-    EXPECT_TRUE(p.peli.PeliKaynnissa);
-    EXPECT_TRUE(p.peli.AmmuntaKaynnissa);
-    EXPECT_TRUE(p.peli.PelaajanVuoro);
+    EXPECT_EQ(p.peli.KoneenOsumat(), 20);
+    EXPECT_EQ(p.peli.PelaajanRuudut()[50], Tila::Uponnut);
+    EXPECT_FALSE(p.peli.maalitus().KoneUpottiLaivan());
+    EXPECT_TRUE(p.peli.PeliKaynnissa());
+    EXPECT_TRUE(p.peli.AmmuntaKaynnissa());
+    EXPECT_TRUE(p.peli.PelaajanVuoro());
 }
 
 } // namespace

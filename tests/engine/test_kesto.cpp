@@ -2,7 +2,7 @@
 // the computer, and random event sequences, with the board model's invariants
 // checked after every step.
 
-#include "FakeTyokalut.h"
+#include "Pelipoyta.h"
 
 #include <gtest/gtest.h>
 
@@ -80,21 +80,32 @@ std::string TarkistaPuoli(const char* puoli, const Ruudut& ruudut, const Laivast
 
 std::string Tarkista(const Poyta& p) {
     const Peli& g = p.peli;
-    std::string virhe = TarkistaPuoli("player", g.PelaajanRuudut, g.PelaajanLaivat, g.KoneenOsumat);
+    std::string virhe =
+        TarkistaPuoli("player", g.PelaajanRuudut(), g.PelaajanLaivat(), g.KoneenOsumat());
     if (virhe.empty()) {
-        virhe = TarkistaPuoli("computer", g.KoneenRuudut, g.KoneenLaivat, g.PelaajanOsumat);
+        virhe = TarkistaPuoli("computer", g.KoneenRuudut(), g.KoneenLaivat(), g.PelaajanOsumat());
     }
     if (!virhe.empty()) {
         return virhe;
     }
     // Waiting, placing, player's turn, computer's turn, won, lost.
-    const int liput = (g.PeliKaynnissa ? 8 : 0) + (g.PelaajanVuoro ? 4 : 0) +
-                      (g.SijoitusKaynnissa ? 2 : 0) + (g.AmmuntaKaynnissa ? 1 : 0);
+    const int liput = (g.PeliKaynnissa() ? 8 : 0) + (g.PelaajanVuoro() ? 4 : 0) +
+                      (g.SijoitusKaynnissa() ? 2 : 0) + (g.AmmuntaKaynnissa() ? 1 : 0);
     const bool vaihe = liput == 0b0110 || liput == 0b1110 || liput == 0b1101 || liput == 0b1001 ||
-                       (liput == 0b0000 && g.PelaajanOsumat == LaivaRuutuja) ||
-                       (liput == 0b0100 && g.KoneenOsumat == LaivaRuutuja);
+                       (liput == 0b0000 && g.PelaajanOsumat() == LaivaRuutuja) ||
+                       (liput == 0b0100 && g.KoneenOsumat() == LaivaRuutuja);
     if (!vaihe) {
         return "phase flags " + std::to_string(liput);
+    }
+    const Vaihe odotettu = liput == 0b0110   ? Vaihe::OdottaaSijoitusta
+                           : liput == 0b1110 ? Vaihe::PelaajaSijoittaa
+                           : liput == 0b1101 ? Vaihe::PelaajanVuoro
+                           : liput == 0b1001 ? Vaihe::KoneenVuoro
+                           : liput == 0b0000 ? Vaihe::Voitettu
+                                             : Vaihe::Havitty;
+    if (g.Pelivaihe() != odotettu) {
+        return "phase " + std::to_string(static_cast<int>(g.Pelivaihe())) + " for flags " +
+               std::to_string(liput);
     }
     if (p.tk.vieraitaRuutuja != 0) {
         return "a cell outside the grid was drawn";
@@ -124,7 +135,7 @@ int Arvo(std::mt19937& arpa, int n) {
 // false when a ship found no room and the game was started again.
 bool SijoitaSatunnaisesti(Poyta& p, std::mt19937& arpa) {
     static constexpr std::array<int, 3> Painikkeet{1, 2, 4};
-    while (p.peli.SijoitusKaynnissa) {
+    while (p.peli.SijoitusKaynnissa()) {
         const int laiva = p.peli.SeuraavaPelaajanLaiva();
         int yrityksia = 0;
         while (p.peli.SeuraavaPelaajanLaiva() == laiva && ++yrityksia < 2000) {
@@ -171,7 +182,7 @@ TEST(Kesto, KokonaisiaPelejaKoneVastaanSkriptattuaPelaajaa) {
         const bool pidattaa = peli % 2 == 1;
         int laukauksia = 0;
         int kierroksia = 0;
-        while (p.peli.PeliKaynnissa) {
+        while (p.peli.PeliKaynnissa()) {
             if (++kierroksia > 200) {
                 FAIL() << "game " << peli << " does not end";
             }
@@ -179,7 +190,7 @@ TEST(Kesto, KokonaisiaPelejaKoneVastaanSkriptattuaPelaajaa) {
             // ships; the other player at anything still open.
             const auto auki = [&](int n) { return p.tk.ruutu(Ruudukko::Kone, n).sallittu; };
             vapaat = Missa([&](int n) {
-                return auki(n) && !(pidattaa && p.peli.KoneenRuudut[n] == Tila::Laiva);
+                return auki(n) && !(pidattaa && p.peli.KoneenRuudut()[n] == Tila::Laiva);
             });
             if (vapaat.empty()) {
                 vapaat = Missa(auki);
@@ -187,8 +198,8 @@ TEST(Kesto, KokonaisiaPelejaKoneVastaanSkriptattuaPelaajaa) {
             ASSERT_FALSE(vapaat.empty()) << "game " << peli;
             const int ruutu =
                 vapaat[static_cast<std::size_t>(Arvo(arpa, static_cast<int>(vapaat.size())))];
-            const Ruudut pelaajan = p.peli.PelaajanRuudut;
-            const Ruudut koneen = p.peli.KoneenRuudut;
+            const Ruudut pelaajan = p.peli.PelaajanRuudut();
+            const Ruudut koneen = p.peli.KoneenRuudut();
             const int pumppauksia = p.tk.pumppauksia;
 
             ASSERT_TRUE(p.tk.ruutu(Ruudukko::Kone, ruutu).sallittu);
@@ -196,24 +207,24 @@ TEST(Kesto, KokonaisiaPelejaKoneVastaanSkriptattuaPelaajaa) {
             ASSERT_FALSE(p.tk.ruutu(Ruudukko::Kone, ruutu).sallittu);
             if (p.tk.pumppauksia != pumppauksia) {
                 ++laukauksia;
-                const int t = p.peli.KoneenEdellinenRuutu;
+                const int t = p.peli.KoneenEdellinenRuutu();
                 ASSERT_TRUE(OnRuutu(t));
                 ASSERT_FALSE(Ammuttu(pelaajan[t])) << "game " << peli << ": " << t << " shot twice";
-                ASSERT_TRUE(Ammuttu(p.peli.PelaajanRuudut[t]));
+                ASSERT_TRUE(Ammuttu(p.peli.PelaajanRuudut()[t]));
             }
             if (const std::string virhe = Tarkista(p); !virhe.empty()) {
                 FAIL() << "game " << peli << ", shot " << kierroksia << ": " << virhe;
             }
-            ASSERT_TRUE(Eteenpain(pelaajan, p.peli.PelaajanRuudut)) << "game " << peli;
-            ASSERT_TRUE(Eteenpain(koneen, p.peli.KoneenRuudut)) << "game " << peli;
+            ASSERT_TRUE(Eteenpain(pelaajan, p.peli.PelaajanRuudut())) << "game " << peli;
+            ASSERT_TRUE(Eteenpain(koneen, p.peli.KoneenRuudut())) << "game " << peli;
         }
-        if (p.peli.KoneenOsumat == LaivaRuutuja) {
+        if (p.peli.KoneenOsumat() == LaivaRuutuja) {
             ++koneenVoitot;
             if (pidattaa) {
                 koneenLaukaukset.push_back(laukauksia);
             }
         } else {
-            ASSERT_EQ(p.peli.PelaajanOsumat, LaivaRuutuja);
+            ASSERT_EQ(p.peli.PelaajanOsumat(), LaivaRuutuja);
             ++pelaajanVoitot;
             keskeytetyt += pidattaa ? 1 : 0;
         }
@@ -260,7 +271,7 @@ public:
         }
         Peli& peli = p_.peli;
         FakeTyokalut& tk = p_.tk;
-        const bool kaynnissa = peli.PeliKaynnissa;
+        const bool kaynnissa = peli.PeliKaynnissa();
         const int valinta = Arvo(arpa_, 1000);
         if (valinta < 300) {
             static constexpr std::array<int, 3> Painikkeet{1, 2, 4};
@@ -302,15 +313,15 @@ public:
         } else if (valinta < 998) {
             // The settings dialog may change the corner rule only between games
             // and without a streak.
-            if (!peli.PeliKaynnissa && peli.VoitotPerakkain == 0) {
-                peli.saannot.LaivojenKulmatSaavatKoskettaa = Arvo(arpa_, 2) == 0;
+            if (!peli.PeliKaynnissa() && peli.VoitotPerakkain() == 0) {
+                PelinValmistelu::AsetaKulmat(peli, Arvo(arpa_, 2) == 0);
             }
         } else {
             tk.viimeinenTulos = static_cast<std::int16_t>(Arvo(arpa_, 4));
         }
         tk.vastaukset.clear();
-        if (kaynnissa && !peli.PeliKaynnissa && peli.AmmuntaKaynnissa == false &&
-            (peli.PelaajanOsumat == LaivaRuutuja || peli.KoneenOsumat == LaivaRuutuja)) {
+        if (kaynnissa && !peli.PeliKaynnissa() && peli.AmmuntaKaynnissa() == false &&
+            (peli.PelaajanOsumat() == LaivaRuutuja || peli.KoneenOsumat() == LaivaRuutuja)) {
             ++pelejaPaattyi;
         }
         loppu_ = peli.Lopetetaan();
@@ -348,12 +359,13 @@ TEST(Kesto, SatunnaisetTapahtumasarjatMissaTahansaVaiheessa) {
     int pelejaPaattyi = 0;
     for (std::uint32_t sarja = 0; sarja < 200; ++sarja) {
         Poyta p;
-        p.tk.lahde = Satunnaislahde(0x1000u + sarja);
+        p.tk.lahde = Satunnaisgeneraattori(0x1000u + sarja);
         p.tk.tikki = 0.01 + 0.05 * (sarja % 5);
-        p.tk.nimikysely = [&p, sarja] {
-            if (sarja % 3 != 0) { // otherwise closed from its frame
-                p.peli.VoitotPerakkain = 0;
-            }
+        p.tk.nimikysely = [sarja] {
+            // Peruuta, OK, or closed from its frame.
+            static constexpr std::array<Nimivastaus, 3> Vastaukset{
+                Nimivastaus::Suljettu, Nimivastaus::Peruuta, Nimivastaus::OK};
+            return NimenKysely{Vastaukset[sarja % 3], "Kesto"};
         };
         Tapahtumat tapahtumat(p, sarja);
         p.peli.Kaynnista();

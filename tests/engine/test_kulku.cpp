@@ -1,6 +1,6 @@
 // Game flow: start-up, the status line, new games, the streak and quitting.
 
-#include "FakeTyokalut.h"
+#include "Pelipoyta.h"
 
 #include <gtest/gtest.h>
 
@@ -30,26 +30,28 @@ constexpr std::array<bool, 3> Sallittu{true, true, true};
 
 TEST(Kaynnistys, SaannotJaPutkiEnsinSittenUusiPeliKoneenLaivastoValmiina) {
     Poyta p;
-    p.peli.saannot.LaivojenKulmatSaavatKoskettaa = false;
-    p.peli.saannot.LaivaSaaSijaitaReunassa = false;
+    Saannot saannot;
+    saannot.LaivojenKulmatSaavatKoskettaa = false;
+    saannot.LaivaSaaSijaitaReunassa = false;
+    p.peli.AsetaSaannot(saannot);
     // A streak left over would make the first new game ask its question.
-    p.peli.VoitotPerakkain = 3;
-    p.peli.PeliKaynnissa = true;
-    p.peli.PelaajanVuoro = true;
+    PelinValmistelu::AsetaPutki(p.peli, 3);
+    PelinValmistelu::AsetaPeliKaynnissa(p.peli, true);
+    PelinValmistelu::AsetaVuoro(p.peli, true);
     p.tk.osoitin = Osoitin::Tiimalasi;
     p.peli.Kaynnista();
 
-    EXPECT_TRUE(p.peli.saannot.LaivojenKulmatSaavatKoskettaa);
-    EXPECT_TRUE(p.peli.saannot.LaivaSaaSijaitaReunassa);
-    EXPECT_EQ(p.peli.VoitotPerakkain, 0);
+    EXPECT_TRUE(p.peli.saannot().LaivojenKulmatSaavatKoskettaa);
+    EXPECT_TRUE(p.peli.saannot().LaivaSaaSijaitaReunassa);
+    EXPECT_EQ(p.peli.VoitotPerakkain(), 0);
     EXPECT_TRUE(p.tk.viestit.empty());
     EXPECT_EQ(p.tk.osoitin, Osoitin::Oletus);
     EXPECT_TRUE(p.tk.paaikkunaSallittu);
     TarkistaUusiLauta(p);
-    EXPECT_FALSE(p.peli.PeliKaynnissa);
-    EXPECT_TRUE(p.peli.PelaajanVuoro);
-    EXPECT_TRUE(p.peli.SijoitusKaynnissa);
-    EXPECT_FALSE(p.peli.AmmuntaKaynnissa);
+    EXPECT_FALSE(p.peli.PeliKaynnissa());
+    EXPECT_TRUE(p.peli.PelaajanVuoro());
+    EXPECT_TRUE(p.peli.SijoitusKaynnissa());
+    EXPECT_FALSE(p.peli.AmmuntaKaynnissa());
     Tikki(p);
     EXPECT_EQ(Komennot(p.tk), Sallittu);
 }
@@ -97,7 +99,7 @@ TEST(Ohjeteksti, SijoitusJaVuorot) {
     EXPECT_EQ(Komennot(p.tk), Sallittu);
 
     p.peli.PoistaLaivat();
-    p.peli.PelaajanVuoro = false;
+    PelinValmistelu::AsetaVuoro(p.peli, false);
     EXPECT_EQ(Tikki(p), "Odota hetki, sijoitetaan vastustajasi laivat ruudukkoon...");
 }
 
@@ -182,7 +184,7 @@ TEST(UusiPeli, KysytaanVainPutkenJaKeskenOlevanPelinAikana) {
         p.tk.viestit.clear();
         p.tk.vastaukset = {viesti::VastausEi};
         p.peli.mUusiPeli_Click();
-        EXPECT_EQ(p.peli.VoitotPerakkain, t.voittoja);
+        EXPECT_EQ(p.peli.VoitotPerakkain(), t.voittoja);
         EXPECT_EQ(p.tk.nimikyselyja, 0);
         if (t.kysytaan) {
             EXPECT_EQ(p.tk.viestit, std::vector{UusiPeliKysymys});
@@ -195,12 +197,12 @@ TEST(UusiPeli, KysytaanVainPutkenJaKeskenOlevanPelinAikana) {
         aloitus.peli.Kaynnista();
         EXPECT_EQ(Tikki(p), Tikki(aloitus));
         TarkistaUusiLauta(p);
-        EXPECT_EQ(p.peli.PelaajanOsumat, 0);
-        EXPECT_EQ(p.peli.KoneenOsumat, 0);
-        EXPECT_EQ(p.peli.EnsimmainenOsuma, 0);
-        EXPECT_FALSE(p.peli.PeliKaynnissa);
-        EXPECT_FALSE(p.peli.AmmuntaKaynnissa);
-        EXPECT_TRUE(p.peli.SijoitusKaynnissa);
+        EXPECT_EQ(p.peli.PelaajanOsumat(), 0);
+        EXPECT_EQ(p.peli.KoneenOsumat(), 0);
+        EXPECT_EQ(p.peli.maalitus().EnsimmainenOsuma(), 0);
+        EXPECT_FALSE(p.peli.PeliKaynnissa());
+        EXPECT_FALSE(p.peli.AmmuntaKaynnissa());
+        EXPECT_TRUE(p.peli.SijoitusKaynnissa());
     }
 }
 
@@ -242,9 +244,7 @@ TEST_P(PutkenLoppu, ListanYlittavaPutkiTarjotaanNimikyselyyn) {
     p.tk.nimikysely = [&] {
         EXPECT_EQ(p.tk.osoitin, Osoitin::Oletus);
         suljettuKysyttaessa = p.tk.suljettu;
-        if (t.nimiAnnetaan) {
-            p.peli.VoitotPerakkain = 0;
-        }
+        return t.nimiAnnetaan ? NimenKysely{Nimivastaus::OK, "Liisa"} : NimenKysely{};
     };
     Tikki(p);
     const std::string ennen = Tilannekuva(p);
@@ -267,7 +267,7 @@ TEST_P(PutkenLoppu, ListanYlittavaPutkiTarjotaanNimikyselyyn) {
     }
     EXPECT_EQ(p.tk.nimikyselyja, t.nimikyselyja);
     EXPECT_EQ(suljettuKysyttaessa, t.nimikyselyja == 1 ? 0 : -1);
-    EXPECT_EQ(p.peli.VoitotPerakkain, t.putkiLopuksi);
+    EXPECT_EQ(p.peli.VoitotPerakkain(), t.putkiLopuksi);
     const bool suljetaan = t.loppu == Loppu::Lopetus && kylla;
     EXPECT_EQ(p.tk.suljettu, suljetaan ? 1 : 0);
     EXPECT_EQ(p.peli.Lopetetaan(), suljetaan);
@@ -279,7 +279,7 @@ TEST_P(PutkenLoppu, ListanYlittavaPutkiTarjotaanNimikyselyyn) {
         EXPECT_EQ(Tilannekuva(p), ennen);
     } else if (!suljetaan) {
         EXPECT_EQ(p.peli.SeuraavaPelaajanLaiva(), 0);
-        EXPECT_FALSE(p.peli.PeliKaynnissa);
+        EXPECT_FALSE(p.peli.PeliKaynnissa());
     } else {
         // Nothing acts any more.
         EXPECT_EQ(p.tk.osoitin, Osoitin::Tiimalasi);

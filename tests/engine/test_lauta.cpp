@@ -1,7 +1,7 @@
 // The board model: neighbours and the side edges, and the marking of reserved
 // water around ships.
 
-#include "FakeTyokalut.h"
+#include "Pelipoyta.h"
 
 #include <gtest/gtest.h>
 
@@ -58,18 +58,16 @@ class Varaus : public ::testing::TestWithParam<Merkinta> {};
 TEST_P(Varaus, VarataanVainLaivanViereinenVesi) {
     Poyta p;
     p.peli.PoistaLaivat();
-    p.peli.saannot.LaivojenKulmatSaavatKoskettaa = GetParam().kulmat;
-    p.peli.PelaajanVuoro = true;
-    for (const int n : GetParam().laivat) {
-        p.peli.PelaajanRuudut[n] = Tila::Laiva;
-    }
+    PelinValmistelu::AsetaKulmat(p.peli, GetParam().kulmat);
+    PelinValmistelu::AsetaVuoro(p.peli, true);
+    PelinValmistelu::AsetaTila(p.peli, Ruudukko::Pelaaja, GetParam().laivat, Tila::Laiva);
     p.peli.VaraaLaittomatRuudut();
-    EXPECT_EQ(Tilassa(p.peli.PelaajanRuudut, Tila::Varattu), GetParam().varatut);
-    EXPECT_EQ(Tilassa(p.peli.PelaajanRuudut, Tila::Laiva), GetParam().laivat);
+    EXPECT_EQ(Tilassa(p.peli.PelaajanRuudut(), Tila::Varattu), GetParam().varatut);
+    EXPECT_EQ(Tilassa(p.peli.PelaajanRuudut(), Tila::Laiva), GetParam().laivat);
     // Marking again finds nothing new.
-    const Ruudut ennen = p.peli.PelaajanRuudut;
+    const Ruudut ennen = p.peli.PelaajanRuudut();
     p.peli.VaraaLaittomatRuudut();
-    EXPECT_EQ(p.peli.PelaajanRuudut, ennen);
+    EXPECT_EQ(p.peli.PelaajanRuudut(), ennen);
     EXPECT_EQ(p.tk.vieraitaRuutuja, 0);
 }
 
@@ -89,23 +87,23 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Varaus, VuoroValitseeRuudukonJaVainPelaajanRuudutNaytetaan) {
     Poyta p;
     p.peli.PoistaLaivat();
-    p.peli.PelaajanVuoro = false;
-    p.peli.KoneenRuudut[55] = Tila::Laiva;
-    p.peli.PelaajanRuudut[55] = Tila::Laiva;
+    PelinValmistelu::AsetaVuoro(p.peli, false);
+    PelinValmistelu::AsetaTila(p.peli, Ruudukko::Kone, {55}, Tila::Laiva);
+    PelinValmistelu::AsetaTila(p.peli, Ruudukko::Pelaaja, {55}, Tila::Laiva);
     p.peli.VaraaLaittomatRuudut();
-    EXPECT_EQ(Tilassa(p.peli.KoneenRuudut, Tila::Varattu), (V{45, 54, 56, 65}));
-    EXPECT_EQ(Tilassa(p.peli.PelaajanRuudut, Tila::Varattu), V{});
+    EXPECT_EQ(Tilassa(p.peli.KoneenRuudut(), Tila::Varattu), (V{45, 54, 56, 65}));
+    EXPECT_EQ(Tilassa(p.peli.PelaajanRuudut(), Tila::Varattu), V{});
     EXPECT_EQ(Kuvassa(p.tk, Ruudukko::Kone, Kuva::Vesi).size(), 100U);
 
-    p.peli.PelaajanVuoro = true;
+    PelinValmistelu::AsetaVuoro(p.peli, true);
     p.peli.VaraaLaittomatRuudut();
     EXPECT_EQ(Kuvassa(p.tk, Ruudukko::Pelaaja, Kuva::Ohi), (V{45, 54, 56, 65}));
 
     // With the display switched off the new reserved squares stay as water.
     p.tk.valinnat[Valikko::NaytaMahdottomatLaivaruudut] = false;
-    p.peli.PelaajanRuudut[11] = Tila::Laiva;
+    PelinValmistelu::AsetaTila(p.peli, Ruudukko::Pelaaja, {11}, Tila::Laiva);
     p.peli.VaraaLaittomatRuudut();
-    EXPECT_EQ(Tilassa(p.peli.PelaajanRuudut, Tila::Varattu), (V{1, 12, 21, 45, 54, 56, 65}));
+    EXPECT_EQ(Tilassa(p.peli.PelaajanRuudut(), Tila::Varattu), (V{1, 12, 21, 45, 54, 56, 65}));
     EXPECT_EQ(Kuvassa(p.tk, Ruudukko::Pelaaja, Kuva::Ohi), (V{45, 54, 56, 65}));
 }
 

@@ -1,6 +1,6 @@
 // Placing the fleets: the player's clicks and the computer's random layout.
 
-#include "FakeTyokalut.h"
+#include "Pelipoyta.h"
 
 #include <gtest/gtest.h>
 
@@ -36,11 +36,11 @@ TEST_P(Suunta, KlikattuRuutuOnAinaLaivanPaaJaLaivaKaantyyVainReunassa) {
     ASSERT_TRUE(SijoitaLaivasto(p.peli, s.edella));
     const int indeksi = p.peli.SeuraavaPelaajanLaiva();
     Klikkaa(s.ruutu, s.painike);
-    const Laiva& laiva = p.peli.PelaajanLaivat[indeksi];
+    const Laiva& laiva = p.peli.PelaajanLaivat()[indeksi];
     ASSERT_TRUE(laiva.Sijoitettu);
     EXPECT_EQ(LaivanRuudut(laiva), s.odotettu);
     for (const int n : s.odotettu) {
-        EXPECT_EQ(p.peli.PelaajanRuudut[n], Tila::Laiva);
+        EXPECT_EQ(p.peli.PelaajanRuudut()[n], Tila::Laiva);
         EXPECT_EQ(p.tk.ruutu(Ruudukko::Pelaaja, n).kuva, Kuva::Laiva);
     }
 }
@@ -64,16 +64,16 @@ INSTANTIATE_TEST_SUITE_P(Taulukko, Suunta,
 
 TEST_F(Sijoitus, SopimatonLaivaPerutaanJalkiaJattamatta) {
     ASSERT_TRUE(SijoitaLaivasto(p.peli, {{31, 32, 33, 34}}));
-    p.peli.PeliKaynnissa = false;
+    PelinValmistelu::AsetaPeliKaynnissa(p.peli, false);
     const std::string ennen = Tilannekuva(p);
     p.tk.kirjaaKuvat = true;
 
     // Downwards from 11 the second square, 21, is reserved by the carrier.
     Klikkaa(11, 2);
-    EXPECT_TRUE(p.peli.PeliKaynnissa);
-    p.peli.PeliKaynnissa = false;
+    EXPECT_TRUE(p.peli.PeliKaynnissa());
+    PelinValmistelu::AsetaPeliKaynnissa(p.peli, false);
     EXPECT_EQ(Tilannekuva(p), ennen);
-    EXPECT_EQ(LaivanRuudut(p.peli.PelaajanLaivat[1]), (V{-1, -1, -1}));
+    EXPECT_EQ(LaivanRuudut(p.peli.PelaajanLaivat()[1]), (V{-1, -1, -1}));
     EXPECT_EQ(p.peli.SeuraavaPelaajanLaiva(), 1);
     // The first square was laid and taken back within the click.
     ASSERT_EQ(p.tk.kuvaloki.size(), 2U);
@@ -85,16 +85,16 @@ TEST_F(Sijoitus, SopimatonLaivaPerutaanJalkiaJattamatta) {
     // the right is blocked although the left is free: all refused.
     Klikkaa(33, 2);
     Klikkaa(35, 1);
-    p.peli.PelaajanRuudut[50] = Tila::Varattu;
+    PelinValmistelu::AsetaTila(p.peli, Ruudukko::Pelaaja, {50}, Tila::Varattu);
     Klikkaa(48, 1);
-    p.peli.PelaajanRuudut[50] = Tila::Vesi;
-    p.peli.PeliKaynnissa = false;
+    PelinValmistelu::AsetaTila(p.peli, Ruudukko::Pelaaja, {50}, Tila::Vesi);
+    PelinValmistelu::AsetaPeliKaynnissa(p.peli, false);
     EXPECT_EQ(Tilannekuva(p), ennen);
     EXPECT_EQ(p.tk.vieraitaRuutuja, 0);
 
     // The cruiser still comes next.
     Klikkaa(16, 1);
-    EXPECT_EQ(LaivanRuudut(p.peli.PelaajanLaivat[1]), (V{16, 17, 18}));
+    EXPECT_EQ(LaivanRuudut(p.peli.PelaajanLaivat()[1]), (V{16, 17, 18}));
 }
 
 TEST_F(Sijoitus, KulmasaantoRatkaiseeSaakoLaivaKoskeaKulmittain) {
@@ -103,15 +103,15 @@ TEST_F(Sijoitus, KulmasaantoRatkaiseeSaakoLaivaKoskeaKulmittain) {
     ASSERT_FALSE(SijoitaLaivasto(p.peli, {{44}}));
 
     p.peli.mUusiPeli_Click();
-    p.peli.saannot.LaivojenKulmatSaavatKoskettaa = false;
+    PelinValmistelu::AsetaKulmat(p.peli, false);
     ASSERT_TRUE(SijoitaLaivasto(p.peli, {{31, 32, 33, 34}}));
     EXPECT_FALSE(SijoitaLaivasto(p.peli, {{45, 46, 47}}));
-    EXPECT_EQ(p.peli.PelaajanRuudut[45], Tila::Varattu);
+    EXPECT_EQ(p.peli.PelaajanRuudut()[45], Tila::Varattu);
 }
 
 TEST_F(Sijoitus, VaratutNaytetaanVainValinnanOllessaPaallaJaKymmenennenJalkeenVetena) {
     const auto kuvassa = [&](Kuva kuva) { return Kuvassa(p.tk, Ruudukko::Pelaaja, kuva); };
-    const auto varatut = [&] { return Tilassa(p.peli.PelaajanRuudut, Tila::Varattu); };
+    const auto varatut = [&] { return Tilassa(p.peli.PelaajanRuudut(), Tila::Varattu); };
     ASSERT_TRUE(p.tk.ValikonValinta(Valikko::NaytaMahdottomatLaivaruudut));
     ASSERT_TRUE(SijoitaLaivasto(p.peli, {{1, 2, 3, 4}}));
     EXPECT_EQ(kuvassa(Kuva::Ohi), (V{5, 11, 12, 13, 14}));
@@ -142,9 +142,9 @@ TEST_F(Sijoitus, VaratutNaytetaanVainValinnanOllessaPaallaJaKymmenennenJalkeenVe
     EXPECT_EQ(Kursorissa(p.tk, Ruudukko::Pelaaja, Kursori::Oletus).size(), 100U);
     EXPECT_EQ(Kursorissa(p.tk, Ruudukko::Kone, Kursori::Sormi).size(), 100U);
     EXPECT_EQ(Missa([&](int n) { return p.tk.ruutu(Ruudukko::Kone, n).sallittu; }).size(), 100U);
-    EXPECT_TRUE(p.peli.AmmuntaKaynnissa);
-    EXPECT_FALSE(p.peli.SijoitusKaynnissa);
-    EXPECT_TRUE(p.peli.PelaajanVuoro);
+    EXPECT_TRUE(p.peli.AmmuntaKaynnissa());
+    EXPECT_FALSE(p.peli.SijoitusKaynnissa());
+    EXPECT_TRUE(p.peli.PelaajanVuoro());
 
     // From now on the toggle and the player's grid change no picture.
     const std::string ennen = Tilannekuva(p);
@@ -161,9 +161,9 @@ TEST_F(Sijoitus, VaratutNaytetaanVainValinnanOllessaPaallaJaKymmenennenJalkeenVe
 // Checks a finished computer fleet; returns whether two ships touch at a corner.
 bool TarkistaKoneenLaivasto(const Peli& peli, bool kulmatSaavatKoskettaa) {
     std::array<int, Ruutuja + 1> omistaja{};
-    EXPECT_EQ(Tilassa(peli.KoneenRuudut, Tila::Laiva).size(), std::size_t{LaivaRuutuja});
+    EXPECT_EQ(Tilassa(peli.KoneenRuudut(), Tila::Laiva).size(), std::size_t{LaivaRuutuja});
     for (int i = 0; i < LaivojaLaivastossa; ++i) {
-        const Laiva& laiva = peli.KoneenLaivat[i];
+        const Laiva& laiva = peli.KoneenLaivat()[i];
         EXPECT_TRUE(laiva.Sijoitettu) << i;
         const int askel = laiva.Pituus > 1 ? laiva.Ruudut[2] - laiva.Ruudut[1] : 1;
         EXPECT_TRUE(askel == 1 || askel == -1 || askel == 10 || askel == -10) << askel;
@@ -175,7 +175,7 @@ bool TarkistaKoneenLaivasto(const Peli& peli, bool kulmatSaavatKoskettaa) {
             }
             EXPECT_EQ(n, laiva.Ruudut[1] + (k - 1) * askel);
             EXPECT_EQ(Rivi(n) == Rivi(laiva.Ruudut[1]), askel == 1 || askel == -1 || k == 1);
-            EXPECT_EQ(peli.KoneenRuudut[n], Tila::Laiva);
+            EXPECT_EQ(peli.KoneenRuudut()[n], Tila::Laiva);
             EXPECT_EQ(omistaja[n], 0) << "two ships on " << n;
             omistaja[n] = i + 1;
         }
@@ -202,12 +202,12 @@ TEST(KoneenSijoitus, TuhansiaLaivastojaSaantojenMukaan) {
     for (const bool kulmat : {true, false}) {
         Poyta p;
         p.peli.Kaynnista();
-        p.peli.saannot.LaivojenKulmatSaavatKoskettaa = kulmat;
+        PelinValmistelu::AsetaKulmat(p.peli, kulmat);
         int kulmittain = 0;
         for (int kierros = 0; kierros < 3000 && !::testing::Test::HasFailure(); ++kierros) {
             p.peli.UusiPeli();
             kulmittain += TarkistaKoneenLaivasto(p.peli, kulmat) ? 1 : 0;
-            EXPECT_TRUE(p.peli.SijoitusKaynnissa);
+            EXPECT_TRUE(p.peli.SijoitusKaynnissa());
             TarkistaUusiLauta(p);
         }
         EXPECT_EQ(kulmittain > 0, kulmat);
@@ -227,7 +227,8 @@ TEST(KoneenSijoitus, EiPaikkaaTaiVaaraPituusLuovuttaaNopeastiMuuttamatta) {
 
     // No free square: the attempts are bounded.
     p.peli.PoistaLaivat();
-    std::fill(p.peli.KoneenRuudut.begin() + 1, p.peli.KoneenRuudut.end(), Tila::Varattu);
+    PelinValmistelu::AsetaTila(p.peli, Ruudukko::Kone, Missa([](int) { return true; }),
+                               Tila::Varattu);
     ennen = Tilannekuva(p);
     const auto alku = std::chrono::steady_clock::now();
     EXPECT_FALSE(p.peli.SijoitaKoneenLaiva(4));
@@ -256,7 +257,7 @@ TEST_P(KoneenSuunta, ReunaPakottaaSuunnanMuutenSeArvotaan) {
     p.tk.satunnaiset.assign(a.luvut.begin(), a.luvut.end());
     p.tk.satunnaiset.push_back(0.123); // must be left over
     ASSERT_TRUE(p.peli.SijoitaKoneenLaiva(a.pituus));
-    const Laiva& laiva = *std::find_if(p.peli.KoneenLaivat.begin(), p.peli.KoneenLaivat.end(),
+    const Laiva& laiva = *std::find_if(p.peli.KoneenLaivat().begin(), p.peli.KoneenLaivat().end(),
                                        [](const Laiva& l) { return l.Sijoitettu; });
     EXPECT_EQ(LaivanRuudut(laiva), a.odotettu);
     EXPECT_EQ(p.tk.satunnaiset, (std::deque<double>{0.123}));
@@ -286,17 +287,17 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(KoneenSijoitus, EsteeseenOsunutYritysEiJataRuutuja) {
     Poyta p;
     p.peli.PoistaLaivat();
-    p.peli.KoneenRuudut[27] = Tila::Varattu;
+    PelinValmistelu::AsetaTila(p.peli, Ruudukko::Kone, {27}, Tila::Varattu);
     // Cruiser from 25 to the right meets 27 at its third square, then a start
     // on the reserved square itself, then a fit from 61 downwards.
     p.tk.satunnaiset = {0.25, 0.45, 0.9, 0.9, 0.25, 0.65, 0.9, 0.9, 0.65, 0.05, 0.1, 0.9};
     ASSERT_TRUE(p.peli.SijoitaKoneenLaiva(3));
     EXPECT_TRUE(p.tk.satunnaiset.empty());
-    EXPECT_EQ(LaivanRuudut(p.peli.KoneenLaivat[1]), (V{61, 71, 81}));
-    EXPECT_FALSE(p.peli.KoneenLaivat[2].Sijoitettu);
-    EXPECT_EQ(p.peli.KoneenRuudut[25], Tila::Vesi);
-    EXPECT_EQ(p.peli.KoneenRuudut[26], Tila::Vesi);
-    EXPECT_EQ(p.peli.KoneenRuudut[27], Tila::Varattu);
+    EXPECT_EQ(LaivanRuudut(p.peli.KoneenLaivat()[1]), (V{61, 71, 81}));
+    EXPECT_FALSE(p.peli.KoneenLaivat()[2].Sijoitettu);
+    EXPECT_EQ(p.peli.KoneenRuudut()[25], Tila::Vesi);
+    EXPECT_EQ(p.peli.KoneenRuudut()[26], Tila::Vesi);
+    EXPECT_EQ(p.peli.KoneenRuudut()[27], Tila::Varattu);
 }
 
 } // namespace

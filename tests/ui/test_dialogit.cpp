@@ -1,6 +1,7 @@
 // The four dialogs: high scores, name entry, settings and About.
 
 #include "Asetukset.h"
+#include "Ikkunapalvelut.h"
 #include "ParhaatTulokset.h"
 #include "Saannot.h"
 #include "Vastaaja.h"
@@ -66,9 +67,20 @@ QStringList OletusRivit() {
     return rivit;
 }
 
+// When the dialog closes, the game applies its answer to the streak.
+void Kytke(frmKysyNimi& dlg, ParhaatTulokset& lista, std::int16_t& voitot) {
+    QObject::connect(&dlg, &QDialog::finished, &dlg, [&dlg, &lista, &voitot] {
+        ListanTulospalvelu tulokset(lista);
+        voitot = PutkiNimikyselynJalkeen(dlg.Vastaus(), voitot, tulokset);
+    });
+}
+
 // The name dialog, shown, over a list of default entries.
 struct Nimikysely {
-    explicit Nimikysely(std::int16_t voitotAlussa) : voitot(voitotAlussa) { dlg.show(); }
+    explicit Nimikysely(std::int16_t voitotAlussa) : voitot(voitotAlussa) {
+        Kytke(dlg, lista, voitot);
+        dlg.show();
+    }
 
     ParhaatTulokset lista;
     std::int16_t voitot;
@@ -305,6 +317,7 @@ private slots:
         lista.LataaParhaatTulokset();
         std::int16_t voitot = 1;
         frmKysyNimi dlg(lista, voitot, &paaikkuna);
+        Kytke(dlg, lista, voitot);
         // The game can end during the computer's turn, with the main window
         // disabled.
         paaikkuna.setEnabled(false);
@@ -369,7 +382,7 @@ private slots:
 
     void asetukset_ohjelmanAlussa() {
         Saannot saannot;
-        frmAsetukset dlg(saannot, false, 0);
+        frmAsetukset dlg(saannot, Vaihe::OdottaaSijoitusta, 0);
 
         QCOMPARE(dlg.windowTitle(), QStringLiteral("Asetukset"));
         QVERIFY(Osa<QRadioButton>(dlg, "optAloitustapa(0)")->isChecked());
@@ -412,7 +425,8 @@ private slots:
         QFETCH(bool, lukittu);
         Saannot saannot;
         saannot.LaivojenKulmatSaavatKoskettaa = false;
-        frmAsetukset dlg(saannot, peliKaynnissa, static_cast<std::int16_t>(voitot));
+        const Vaihe vaihe = peliKaynnissa ? Vaihe::PelaajaSijoittaa : Vaihe::OdottaaSijoitusta;
+        frmAsetukset dlg(saannot, vaihe, static_cast<std::int16_t>(voitot));
         dlg.show();
         auto* kulmat = Osa<QCheckBox>(dlg, "chkSijainti(0)");
         QCOMPARE(Osa<QGroupBox>(dlg, "fraLaivojenSijainti")->isEnabled(), !lukittu);
@@ -445,7 +459,7 @@ private slots:
         const QString valinta = Indeksi("optAloitustapa", aloitustapa);
         Saannot saannot;
         {
-            frmAsetukset dlg(saannot, false, 0);
+            frmAsetukset dlg(saannot, Vaihe::OdottaaSijoitusta, 0);
             dlg.show();
             QTest::mouseClick(Osa<QRadioButton>(dlg, valinta), Qt::LeftButton);
             QTest::mouseClick(Osa<QCheckBox>(dlg, "chkSijainti(0)"), Qt::LeftButton);
@@ -464,7 +478,7 @@ private slots:
         QVERIFY(QApplication::overrideCursor() == nullptr);
 
         // Reopening shows what was chosen.
-        frmAsetukset dlg(saannot, false, 0);
+        frmAsetukset dlg(saannot, Vaihe::OdottaaSijoitusta, 0);
         QVERIFY(Osa<QRadioButton>(dlg, valinta)->isChecked());
         QVERIFY(!Osa<QCheckBox>(dlg, "chkSijainti(0)")->isChecked());
         QVERIFY(Osa<QRadioButton>(dlg, "optUppoaminen(0)")->isChecked());
@@ -480,7 +494,7 @@ private slots:
     void asetukset_peruutaEscJaIkkunaEivatMuuta() {
         QFETCH(int, tapa);
         Saannot saannot;
-        frmAsetukset dlg(saannot, false, 0);
+        frmAsetukset dlg(saannot, Vaihe::OdottaaSijoitusta, 0);
         dlg.show();
         QTest::mouseClick(Osa<QRadioButton>(dlg, "optAloitustapa(1)"), Qt::LeftButton);
         QTest::mouseClick(Osa<QCheckBox>(dlg, "chkSijainti(0)"), Qt::LeftButton);
@@ -582,7 +596,7 @@ private slots:
         if (dialogi == QStringLiteral("frmParhaatTulokset")) {
             dlg = std::make_unique<frmParhaatTulokset>(lista);
         } else if (dialogi == QStringLiteral("frmAsetukset")) {
-            dlg = std::make_unique<frmAsetukset>(saannot, false, 0);
+            dlg = std::make_unique<frmAsetukset>(saannot, Vaihe::OdottaaSijoitusta, 0);
         } else {
             dlg = std::make_unique<frmTietoja>([](const QUrl&) {});
         }

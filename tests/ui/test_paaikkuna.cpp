@@ -39,7 +39,7 @@ struct Lauta {
 };
 
 Lauta PelaajanLauta(frmSorvik& w) {
-    Lauta l{w.peli().PelaajanRuudut, {}};
+    Lauta l{w.peli().PelaajanRuudut(), {}};
     for (int n = 1; n <= sorvik::Ruutuja; ++n) {
         l.kuvat.push_back(w.imgPelaaja()->kuva(n));
     }
@@ -48,7 +48,7 @@ Lauta PelaajanLauta(frmSorvik& w) {
 
 bool PelaajanLautaTyhja(frmSorvik& w) {
     for (int n = 1; n <= sorvik::Ruutuja; ++n) {
-        if (w.peli().PelaajanRuudut[n] != Tila::Vesi || w.imgPelaaja()->kuva(n) != Kuva::Vesi) {
+        if (w.peli().PelaajanRuudut()[n] != Tila::Vesi || w.imgPelaaja()->kuva(n) != Kuva::Vesi) {
             return false;
         }
     }
@@ -79,30 +79,30 @@ private slots:
                 // of it turns back to water, and the same ship is asked again.
                 Napsauta(w.imgPelaaja(), 42, Qt::RightButton);
                 for (const int n : {42, 52}) {
-                    QCOMPARE(peli.PelaajanRuudut[n], Tila::Vesi);
+                    QCOMPARE(peli.PelaajanRuudut()[n], Tila::Vesi);
                     QCOMPARE(w.imgPelaaja()->kuva(n), Kuva::Vesi);
                 }
-                QVERIFY(!peli.PelaajanLaivat[2].Sijoitettu);
+                QVERIFY(!peli.PelaajanLaivat()[2].Sijoitettu);
                 QCOMPARE(Ohje(w), Kehotteet()[2]);
             }
             const Laukaus& l = PelaajanSijoitukset()[static_cast<std::size_t>(i)];
             Napsauta(w.imgPelaaja(), l.ruutu, l.painike);
-            QVERIFY2(peli.PelaajanLaivat[static_cast<std::size_t>(i)].Sijoitettu,
+            QVERIFY2(peli.PelaajanLaivat()[static_cast<std::size_t>(i)].Sijoitettu,
                      qPrintable(Kehotteet()[i]));
             for (const int n : l.laivaRuudut) {
-                QCOMPARE(peli.PelaajanRuudut[n], Tila::Laiva);
+                QCOMPARE(peli.PelaajanRuudut()[n], Tila::Laiva);
                 QCOMPARE(w.imgPelaaja()->kuva(n), Kuva::Laiva);
             }
             if (i + 1 < sorvik::LaivojaLaivastossa) {
                 QCOMPARE(Ohje(w), Kehotteet()[i + 1]);
-                for (const int n : RuudutTilassa(peli.PelaajanRuudut, Tila::Varattu)) {
+                for (const int n : RuudutTilassa(peli.PelaajanRuudut(), Tila::Varattu)) {
                     QCOMPARE(w.imgPelaaja()->kuva(n), Kuva::Ohi);
                 }
             }
         }
 
         // After the tenth ship the reserved squares look like water again.
-        const std::vector<int> varatut = RuudutTilassa(peli.PelaajanRuudut, Tila::Varattu);
+        const std::vector<int> varatut = RuudutTilassa(peli.PelaajanRuudut(), Tila::Varattu);
         QVERIFY(varatut.size() > 20);
         for (const int n : varatut) {
             QCOMPARE(w.imgPelaaja()->kuva(n), Kuva::Vesi);
@@ -130,7 +130,7 @@ private slots:
         QVERIFY(!epakelvot->isChecked());
         QCOMPARE(Lue("NaytaMahdottomatLaivaruudut"), std::string("False"));
         Napsauta(w.imgPelaaja(), 61, Qt::RightButton);
-        const std::vector<int> varatut = RuudutTilassa(w.peli().PelaajanRuudut, Tila::Varattu);
+        const std::vector<int> varatut = RuudutTilassa(w.peli().PelaajanRuudut(), Tila::Varattu);
         QCOMPARE(varatut, (std::vector<int>{51, 62, 72, 82, 92}));
         for (const int n : varatut) {
             QCOMPARE(w.imgPelaaja()->kuva(n), Kuva::Vesi);
@@ -152,15 +152,15 @@ private slots:
         Napsauta(w.imgPelaaja(), 61, Qt::RightButton);
         Napsauta(w.imgPelaaja(), 8);
         QCOMPARE(Ohje(w), Kehotteet()[2]);
-        QVERIFY(w.peli().PeliKaynnissa);
+        QVERIFY(w.peli().PeliKaynnissa());
 
         Vastaaja vastaaja;
         QTest::keyClick(&w, Qt::Key_F2);
         QVERIFY(vastaaja.nahdyt.empty());
         QVERIFY(PelaajanLautaTyhja(w));
-        QVERIFY(!w.peli().PeliKaynnissa);
+        QVERIFY(!w.peli().PeliKaynnissa());
         QCOMPARE(Ohje(w), Kehotteet()[0]);
-        QCOMPARE(RuudutTilassa(w.peli().KoneenRuudut, Tila::Laiva).size(), 20U);
+        QCOMPARE(RuudutTilassa(w.peli().KoneenRuudut(), Tila::Laiva).size(), 20U);
     }
 
     void uusiPeli_kysyyVainPutkenAikanaKeskenOlevasta() {
@@ -171,10 +171,10 @@ private slots:
             {QStringLiteral("Ei"), QStringLiteral("Kyllä"), QStringLiteral("Peruuta")});
 
         // A streak but no game under way yet: no question, the streak stays.
-        peli.VoitotPerakkain = 1;
+        PelinValmistelu::AsetaPutki(peli, 1);
         QTest::keyClick(&w, Qt::Key_F2);
         QVERIFY(vastaaja.nahdyt.empty());
-        QCOMPARE(peli.VoitotPerakkain, std::int16_t{1});
+        QCOMPARE(peli.VoitotPerakkain(), std::int16_t{1});
 
         // One ship laid: F2 asks, and Ei leaves everything as it was.
         Napsauta(w.imgPelaaja(), 61, Qt::RightButton);
@@ -189,8 +189,8 @@ private slots:
         QCOMPARE(kysymys.kuvake, QMessageBox::Question);
         QCOMPARE(kysymys.oletus, QStringLiteral("Kyllä"));
         QVERIFY(PelaajanLauta(w) == ennen);
-        QVERIFY(peli.PeliKaynnissa);
-        QCOMPARE(peli.VoitotPerakkain, std::int16_t{1});
+        QVERIFY(peli.PeliKaynnissa());
+        QCOMPARE(peli.VoitotPerakkain(), std::int16_t{1});
         QCOMPARE(Ohje(w), Kehotteet()[1]);
 
         // The button asks the same; Kyllä ends the streak, which beats the
@@ -199,7 +199,7 @@ private slots:
         QCOMPARE(vastaaja.otsikot(),
                  (QStringList{QStringLiteral("Uusi peli"), QStringLiteral("Uusi peli"),
                               QStringLiteral("Onneksi olkoon!")}));
-        QCOMPARE(peli.VoitotPerakkain, std::int16_t{0});
+        QCOMPARE(peli.VoitotPerakkain(), std::int16_t{0});
         QVERIFY(PelaajanLautaTyhja(w));
         QCOMPARE(Ohje(w), Kehotteet()[0]);
     }
@@ -252,7 +252,7 @@ private slots:
     void lopeta_kaynnissaOlevaPutkiTarjotaanListalle() {
         Ikkuna ik;
         frmSorvik& w = *ik;
-        w.peli().VoitotPerakkain = 2;
+        PelinValmistelu::AsetaPutki(w.peli(), 2);
         Vastaaja vastaaja({QStringLiteral("Kyllä"), QStringLiteral("OK")});
         w.cmdPainike(1)->click();
         QCOMPARE(vastaaja.otsikot(),

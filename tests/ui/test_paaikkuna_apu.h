@@ -4,6 +4,7 @@
 
 #include "Asetukset.h"
 #include "Peli.h"
+#include "PelinValmistelu.h"
 #include "Ruudukko.h"
 #include "Vastaaja.h"
 #include "Viestilaatikko.h"
@@ -147,8 +148,8 @@ inline void SijoitaLaivasto(frmSorvik& w) {
     for (const Laukaus& l : PelaajanSijoitukset()) {
         Napsauta(w.imgPelaaja(), l.ruutu, l.painike);
     }
-    QVERIFY(w.peli().AmmuntaKaynnissa);
-    QVERIFY(!w.peli().SijoitusKaynnissa);
+    QVERIFY(w.peli().AmmuntaKaynnissa());
+    QVERIFY(!w.peli().SijoitusKaynnissa());
 }
 
 // Squares of a grid that hold the given state.
@@ -165,20 +166,20 @@ inline std::vector<int> RuudutTilassa(const sorvik::Ruudut& ruudut, Tila tila) {
 // Leaves the computer one submarine afloat, as if the player had hit the other
 // nineteen ship squares; returns the submarine's square.
 inline int JataKoneelleYksiSukellusvene(Peli& peli) {
-    const int viimeinen = peli.KoneenLaivat[sorvik::LaivojaLaivastossa - 1].Ruudut[1];
-    for (const int n : RuudutTilassa(peli.KoneenRuudut, Tila::Laiva)) {
+    const int viimeinen = peli.KoneenLaivat()[sorvik::LaivojaLaivastossa - 1].Ruudut[1];
+    for (const int n : RuudutTilassa(peli.KoneenRuudut(), Tila::Laiva)) {
         if (n != viimeinen) {
-            peli.KoneenRuudut[n] = Tila::Uponnut;
+            PelinValmistelu::AsetaTila(peli, Ruudukko::Kone, {n}, Tila::Uponnut);
         }
     }
-    peli.PelaajanOsumat = sorvik::LaivaRuutuja - 1;
+    PelinValmistelu::AsetaOsumat(peli, Ruudukko::Kone, sorvik::LaivaRuutuja - 1);
     return viimeinen;
 }
 
 // The first square of the computer's grid that is no ship.
 inline int KoneenVesiruutu(const Peli& peli) {
     for (int n = 1; n <= sorvik::Ruutuja; ++n) {
-        if (peli.KoneenRuudut[n] == Tila::Vesi) {
+        if (peli.KoneenRuudut()[n] == Tila::Vesi) {
             return n;
         }
     }

@@ -54,14 +54,15 @@ bool PainikkeetKaytossa(const frmSorvik& w) {
 // Leaves the player one submarine afloat, every other square already shot,
 // so the computer's next shot must sink it; returns the submarine's square.
 int JataPelaajalleYksiSukellusvene(Peli& peli) {
-    const int viimeinen = peli.PelaajanLaivat[sorvik::LaivojaLaivastossa - 1].Ruudut[1];
+    const int viimeinen = peli.PelaajanLaivat()[sorvik::LaivojaLaivastossa - 1].Ruudut[1];
     for (int n = 1; n <= sorvik::Ruutuja; ++n) {
         if (n != viimeinen) {
-            peli.PelaajanRuudut[n] =
-                peli.PelaajanRuudut[n] == Tila::Laiva ? Tila::Uponnut : Tila::Ohi;
+            PelinValmistelu::AsetaTila(peli, Ruudukko::Pelaaja, {n},
+                                       peli.PelaajanRuudut()[n] == Tila::Laiva ? Tila::Uponnut
+                                                                               : Tila::Ohi);
         }
     }
-    peli.KoneenOsumat = sorvik::LaivaRuutuja - 1;
+    PelinValmistelu::AsetaOsumat(peli, Ruudukko::Pelaaja, sorvik::LaivaRuutuja - 1);
     return viimeinen;
 }
 
@@ -99,7 +100,7 @@ private slots:
         QVERIFY(!w.imgKone()->sallittu(ohi));
         const int koneen = KoneenViimeisin(w);
         QVERIFY(koneen > 0);
-        QCOMPARE(peli.KoneenEdellinenRuutu, koneen);
+        QCOMPARE(peli.KoneenEdellinenRuutu(), koneen);
         QCOMPARE(Ohje(w), SinunVuorosi());
         QVERIFY(PainikkeetKaytossa(w));
 
@@ -124,8 +125,8 @@ private slots:
         QCOMPARE(w.imgKone()->kuva(viimeinen), Kuva::OsumaViimeksi);
         QCOMPARE(w.imgKone()->kuva(ohi), Kuva::Ohi);
         QCOMPARE(KoneenViimeisin(w), koneen);
-        QCOMPARE(peli.KoneenEdellinenRuutu, koneen);
-        QCOMPARE(peli.VoitotPerakkain, std::int16_t{1});
+        QCOMPARE(peli.KoneenEdellinenRuutu(), koneen);
+        QCOMPARE(peli.VoitotPerakkain(), std::int16_t{1});
         QCOMPARE(Ohje(w), QStringLiteral("Olet voittanut yhden pelin. Jatka pelaamista Uusi "
                                          "peli -painikkeella."));
         QVERIFY(PainikkeetKaytossa(w));
@@ -134,7 +135,7 @@ private slots:
         }
 
         // Squares never shot take no shot now.
-        const std::vector<int> vesi = RuudutTilassa(peli.KoneenRuudut, Tila::Vesi);
+        const std::vector<int> vesi = RuudutTilassa(peli.KoneenRuudut(), Tila::Vesi);
         const int toinen = vesi.back();
         QVERIFY(toinen != ohi && w.imgKone()->sallittu(toinen));
         Napsauta(w.imgKone(), toinen);
@@ -145,7 +146,7 @@ private slots:
         APU(ik.Aktivoi());
         QTest::keyClick(&w, Qt::Key_F2);
         QCOMPARE(vastaaja.nahdyt.size(), 1U);
-        QCOMPARE(peli.VoitotPerakkain, std::int16_t{1});
+        QCOMPARE(peli.VoitotPerakkain(), std::int16_t{1});
         QCOMPARE(Ohje(w), Kehotteet()[0]);
     }
 
@@ -157,11 +158,11 @@ private slots:
         APU(VoitaPeli(w));
         APU(ik.Aktivoi());
         QTest::keyClick(&w, Qt::Key_F2);
-        QCOMPARE(peli.VoitotPerakkain, std::int16_t{1});
+        QCOMPARE(peli.VoitotPerakkain(), std::int16_t{1});
         APU(SijoitaLaivasto(w));
 
         const int viimeinen = JataPelaajalleYksiSukellusvene(peli);
-        const std::vector<int> koneenLaivat = RuudutTilassa(peli.KoneenRuudut, Tila::Laiva);
+        const std::vector<int> koneenLaivat = RuudutTilassa(peli.KoneenRuudut(), Tila::Laiva);
         const int ohi = KoneenVesiruutu(peli);
         Vastaaja vastaaja({QStringLiteral("OK"), QStringLiteral("OK")});
         QString onnittelu;
@@ -195,7 +196,7 @@ private slots:
         QVERIFY(PainikkeetKaytossa(w));
 
         // The name went onto the list and the streak is over.
-        QCOMPARE(peli.VoitotPerakkain, std::int16_t{0});
+        QCOMPARE(peli.VoitotPerakkain(), std::int16_t{0});
         QCOMPARE(w.lista().ParasPelaaja[0], std::string("Nimetön"));
         QCOMPARE(w.lista().ParasTulos[0], std::int16_t{1});
         QCOMPARE(Lue("ParasTulos0"), std::string("1"));
@@ -244,7 +245,7 @@ private slots:
             QVERIFY(!w.tmrAjastin().isActive());
             QTest::qWait(1000);
             QCOMPARE(KoneenViimeisin(w), 0);
-            QCOMPARE(peli.KoneenEdellinenRuutu, std::int16_t{0});
+            QCOMPARE(peli.KoneenEdellinenRuutu(), std::int16_t{0});
             for (int n = 1; n <= sorvik::Ruutuja; ++n) {
                 QVERIFY(w.imgPelaaja()->kuva(n) == Kuva::Vesi ||
                         w.imgPelaaja()->kuva(n) == Kuva::Laiva);

@@ -439,9 +439,12 @@ LSTATUS RegQueryValueExA(HKEY hKey, LPCSTR lpValueName, LPDWORD lpReserved, LPDW
     return ERROR_SUCCESS;
 }
 
-LSTATUS RegSetValueExA(HKEY hKey, LPCSTR lpValueName, DWORD Reserved, DWORD dwType,
+LSTATUS RegSetValueExA(HKEY hKey, LPCSTR lpValueName, DWORD /*Reserved*/, DWORD dwType,
                        const BYTE* lpData, DWORD cbData) {
-    if (Reserved != 0 || (lpData == nullptr && cbData > 0) || cbData > SuurinArvo) {
+    if (lpData == nullptr && cbData > 0) {
+        return ERROR_NOACCESS;
+    }
+    if (cbData > SuurinArvo) {
         return ERROR_INVALID_PARAMETER;
     }
     const auto polku = KahvanPolku(hKey);

@@ -35,7 +35,7 @@ ParhaatTulokset::ParhaatTulokset() {
 void ParhaatTulokset::LataaParhaatTulokset() {
     // The whole list from one version of the store, even while another copy
     // of the game writes it.
-    const rekisteri::Tilannekuva kuva;
+    [[maybe_unused]] const rekisteri::Tilannekuva kuva;
     for (std::size_t k = 0; k < Koko; ++k) {
         const std::string nimi = LueArvo(HKEY_CURRENT_USER, OhjelmanAvain, Nimi("ParasPelaaja", k));
         ParasPelaaja[k] = nimi.empty() || nimi == EiLoytynyt ? std::string(OletusNimi) : nimi;

@@ -110,20 +110,28 @@ TEST_F(Rajapinta, AlaavaimellistaEiPoistetaJaVanhempiSailyy) {
 
 TEST_F(Rajapinta, VirheellisetKahvatPolutJaParametrit) {
     HKEY h = nullptr;
+    EXPECT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, "\\A", &h), ERROR_BAD_PATHNAME);
+#if !defined(_WIN32)
+    // Names the emulation's file cannot hold whole (the registry takes them).
     for (const std::string& polku :
-         {std::string("A\\\\B"), std::string("\\A"), std::string("A\nB"), std::string(256, 'a')}) {
+         {std::string("A\\\\B"), std::string("A\nB"), std::string(256, 'a')}) {
         EXPECT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, polku.c_str(), &h), ERROR_BAD_PATHNAME) << polku;
     }
+#endif
     EXPECT_FALSE(AvainOn("A"));
 
     ASSERT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, "K", &h), ERROR_SUCCESS);
     const BYTE b = 1;
-    EXPECT_EQ(RegSetValueExA(h, "v", 1, REG_BINARY, &b, 1), ERROR_INVALID_PARAMETER);
-    EXPECT_EQ(RegSetValueExA(h, "v", 0, REG_BINARY, nullptr, 1), ERROR_INVALID_PARAMETER);
+    // The reserved argument is not looked at; data missing is bad memory.
+    EXPECT_EQ(RegSetValueExA(h, "v", 1, REG_BINARY, &b, 1), ERROR_SUCCESS);
+    EXPECT_EQ(RegSetValueExA(h, "v", 0, REG_BINARY, nullptr, 1), ERROR_NOACCESS);
+#if !defined(_WIN32)
+    // The emulation bounds a value at 1 MiB, so that its file stays readable.
     const std::string iso(1024 * 1024 + 1, 'x');
     EXPECT_EQ(RegSetValueExA(h, "v", 0, REG_BINARY, reinterpret_cast<const BYTE*>(iso.data()),
                              static_cast<DWORD>(iso.size())),
               ERROR_INVALID_PARAMETER);
+#endif
     // The default value has the empty name.
     EXPECT_EQ(RegSetValueExA(h, nullptr, 0, REG_BINARY, &b, 1), ERROR_SUCCESS);
     EXPECT_EQ(Lue("K", "").data, "\x01");
@@ -153,7 +161,9 @@ TEST_F(Rajapinta, VirheellisetKahvatPolutJaParametrit) {
 }
 
 TEST_F(Rajapinta, KirjoittamatonRekisteriEpaonnistuuHiljaa) {
-    ASSERT_TRUE(EstaKirjoitus());
+    if (!EstaKirjoitus()) {
+        GTEST_SKIP() << EiEstettavissa;
+    }
     HKEY h = nullptr;
     EXPECT_NE(RegCreateKeyA(HKEY_CURRENT_USER, "K", &h), ERROR_SUCCESS);
     EXPECT_EQ(h, nullptr);

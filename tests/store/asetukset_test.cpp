@@ -127,7 +127,9 @@ TEST_F(Asetukset, LiputJaLuvut) {
 }
 
 TEST_F(Asetukset, EpaonnistuvaKirjoitusOhitetaanHiljaa) {
-    ASSERT_TRUE(EstaKirjoitus());
+    if (!EstaKirjoitus()) {
+        GTEST_SKIP() << EiEstettavissa;
+    }
     Kirjoita("NaytaPainikkeet", "True");
     EXPECT_EQ(Lue("NaytaPainikkeet"), EiLoytynyt);
 }

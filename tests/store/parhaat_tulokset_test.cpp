@@ -146,7 +146,9 @@ TEST_F(Lista, TyhjennysKirjoittaaOletukset) {
 }
 
 TEST_F(Lista, KirjoittamatonVarastoNayttaaVanhanListan) {
-    ASSERT_TRUE(EstaKirjoitus());
+    if (!EstaKirjoitus()) {
+        GTEST_SKIP() << EiEstettavissa;
+    }
     ParhaatTulokset l = Ladattu();
     l.Lisaa("Maija", 3);
     EXPECT_TRUE(l.OnOletus()) << "the reload shows what the store holds";

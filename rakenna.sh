@@ -12,6 +12,8 @@ PAKETIT=(
   xdg-utils fonts-dejavu-core
 )
 TESTIPAKETIT=(git xvfb xauth xdotool imagemagick clang-format)
+# The Windows build and its tests under Wine.
+WINDOWSPAKETIT=(g++-mingw-w64-x86-64 googletest wine wine64)
 
 asenna() {
   local puuttuvat=()
@@ -40,7 +42,7 @@ case "${1:-}" in
     exec ./build/normaali/sorvik
     ;;
   testaa)
-    asenna "${PAKETIT[@]}" "${TESTIPAKETIT[@]}"
+    asenna "${PAKETIT[@]}" "${TESTIPAKETIT[@]}" "${WINDOWSPAKETIT[@]}"
     echo "== clang-format"
     git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
     echo "== normal build"
@@ -49,6 +51,9 @@ case "${1:-}" in
     echo "== AddressSanitizer + UndefinedBehaviorSanitizer build"
     rakenna sanitoitu
     ctest --preset sanitoitu -j 2
+    echo "== Windows build (MinGW-w64), tests under Wine"
+    rakenna windows
+    ctest --preset windows -j 2
     ;;
   *)
     echo "usage: $0 pelaa|testaa" >&2

@@ -14,6 +14,8 @@ PAKETIT=(
 )
 TESTIPAKETIT=(git xvfb xauth xdotool imagemagick clang-format)
 TESTIPAKETIT+=(desktop-file-utils appstream lintian man-db weston)
+# The Windows build and its tests under Wine.
+WINDOWSPAKETIT=(g++-mingw-w64-x86-64 googletest wine wine64)
 
 asenna() {
   local puuttuvat=()
@@ -42,7 +44,7 @@ case "${1:-}" in
     exec ./build/normaali/sorvik
     ;;
   testaa)
-    asenna "${PAKETIT[@]}" "${TESTIPAKETIT[@]}"
+    asenna "${PAKETIT[@]}" "${TESTIPAKETIT[@]}" "${WINDOWSPAKETIT[@]}"
     echo "== clang-format"
     git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
     echo "== normal build"
@@ -53,6 +55,9 @@ case "${1:-}" in
     echo "== AddressSanitizer + UndefinedBehaviorSanitizer build"
     rakenna sanitoitu
     ctest --preset sanitoitu -j 2
+    echo "== Windows build (MinGW-w64), tests under Wine"
+    rakenna windows
+    ctest --preset windows -j 2
     ;;
   *)
     echo "usage: $0 pelaa|testaa" >&2

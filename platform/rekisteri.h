@@ -60,6 +60,7 @@ inline constexpr LONG ERROR_DISK_FULL = 112;
 inline constexpr LONG ERROR_BAD_PATHNAME = 161;
 inline constexpr LONG ERROR_LOCK_FAILED = 167;
 inline constexpr LONG ERROR_MORE_DATA = 234;
+inline constexpr LONG ERROR_NOACCESS = 998;
 inline constexpr LONG ERROR_BADDB = 1009;
 inline constexpr LONG ERROR_BADKEY = 1010;
 inline constexpr LONG ERROR_CANTOPEN = 1011;

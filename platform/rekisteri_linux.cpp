@@ -6,9 +6,12 @@
 // that concurrent programs never lose each other's values. The new content is
 // written beside the old file, synced and renamed over it, and the folder is
 // synced, so a write is on disk when the call returns and a crash at any moment
-// leaves either the old or the new file. Readers take no lock.
+// leaves either the old or the new file. Readers take no lock; the parsed file
+// is kept and read again only when another file has taken its place
+// (Valimuisti.h).
 
 #include "RekisteriTiedosto.h"
+#include "Valimuisti.h"
 #include "koodisivu.h"
 #include "rekisteri.h"
 
@@ -40,12 +43,12 @@ using sorvik::rekisteri::Arvo;
 using sorvik::rekisteri::Avain;
 using sorvik::rekisteri::Cp1252Tekstiksi;
 using sorvik::rekisteri::OnTekstilaji;
+using sorvik::rekisteri::SuurinTiedosto;
 using sorvik::rekisteri::Utf16Tavuiksi;
 
 // A value may hold at most this much; the whole file at most SuurinTiedosto.
 // Anything bigger is not ours and is not read into memory.
 constexpr DWORD SuurinArvo = 1024 * 1024;
-constexpr qint64 SuurinTiedosto = 64 * 1024 * 1024;
 constexpr int LukonOdotusMs = 10000;
 // A lock file with nobody's name in it is left over once it is this old.
 constexpr qint64 TyhjanLukonIka = 2000;
@@ -161,36 +164,6 @@ QString Kansio() {
 
 QString TiedostonNimi(const QString& kansio) {
     return kansio + QStringLiteral("/user.reg");
-}
-
-struct Luettu {
-    LONG virhe = ERROR_SUCCESS;
-    sorvik::rekisteri::LuettuTiedosto sisalto;
-    bool tiedostoOn = false;
-};
-
-Luettu LueTiedosto(const QString& nimi) {
-    Luettu tulos;
-    QFile tiedosto(nimi);
-    if (!tiedosto.exists()) {
-        return tulos;
-    }
-    tulos.tiedostoOn = true;
-    if (!tiedosto.open(QIODevice::ReadOnly)) {
-        tulos.virhe = ERROR_ACCESS_DENIED;
-        return tulos;
-    }
-    if (tiedosto.size() > SuurinTiedosto) {
-        tulos.sisalto.kelvoton = true;
-        return tulos;
-    }
-    const QByteArray sisalto = tiedosto.readAll();
-    if (tiedosto.error() != QFileDevice::NoError) {
-        tulos.virhe = ERROR_CANTREAD;
-        return tulos;
-    }
-    tulos.sisalto = sorvik::rekisteri::Jasenna(sisalto);
-    return tulos;
 }
 
 void Varoita(const QString& teksti) {
@@ -334,26 +307,35 @@ LONG Muokkaa(const std::function<LONG(Avain& juuri, bool& muuttui)>& muutos) {
         return lukko.error() == QLockFile::PermissionError ? ERROR_ACCESS_DENIED
                                                            : ERROR_LOCK_FAILED;
     }
-    Luettu luettu = LueTiedosto(nimi);
+    const sorvik::rekisteri::Haku luettu = sorvik::rekisteri::NykyinenVersio(nimi, false);
     if (luettu.virhe != ERROR_SUCCESS) {
         return luettu.virhe; // never replace what could not be read
     }
+    auto uusi = std::make_shared<sorvik::rekisteri::Versio>(*luettu.versio);
     bool muuttui = false;
-    const LONG tulos = muutos(luettu.sisalto.juuri, muuttui);
+    const LONG tulos = muutos(uusi->sisalto.juuri, muuttui);
     if (tulos != ERROR_SUCCESS || !muuttui) {
         return tulos;
     }
-    const bool vajaa = luettu.sisalto.kelvoton || luettu.sisalto.hylatytRivit > 0;
-    if (vajaa && luettu.tiedostoOn && !TallennaVanha(nimi, luettu.sisalto.kelvoton)) {
+    const auto& vanha = luettu.versio->sisalto;
+    const bool vajaa = vanha.kelvoton || vanha.hylatytRivit > 0;
+    if (vajaa && luettu.versio->tiedostoOn && !TallennaVanha(nimi, vanha.kelvoton)) {
         return ERROR_CANTWRITE;
     }
-    return Kirjoita(kansio, nimi, luettu.sisalto.juuri);
+    const LONG kirjoitus = Kirjoita(kansio, nimi, uusi->sisalto.juuri);
+    if (kirjoitus == ERROR_SUCCESS) {
+        uusi->sisalto.kelvoton = false;
+        uusi->sisalto.hylatytRivit = 0;
+        uusi->tiedostoOn = true;
+        sorvik::rekisteri::Kirjoitettu(nimi, std::move(uusi));
+    }
+    return kirjoitus;
 }
 
 // The current content for a read; takes no lock, since every write replaces
 // the file whole. A file that cannot be parsed reads as empty.
-Luettu LueNykyinen() {
-    return LueTiedosto(TiedostonNimi(Kansio()));
+sorvik::rekisteri::Haku LueNykyinen() {
+    return sorvik::rekisteri::NykyinenVersio(TiedostonNimi(Kansio()), true);
 }
 
 // RegOpenKeyA, and with `luo` RegCreateKeyA.
@@ -377,8 +359,8 @@ LONG AvaaTaiLuo(HKEY hKey, LPCSTR lpSubKey, PHKEY phkResult, bool luo) {
         }
         return vanhempi->Polku(kohde.ala) != nullptr ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND;
     };
-    const Luettu luettu = LueNykyinen();
-    LONG tulos = luettu.virhe != ERROR_SUCCESS ? luettu.virhe : etsi(luettu.sisalto.juuri);
+    const auto luettu = LueNykyinen();
+    LONG tulos = luettu.virhe != ERROR_SUCCESS ? luettu.virhe : etsi(luettu.versio->sisalto.juuri);
     // Nothing to write if the key is already there.
     if (luo && tulos != ERROR_SUCCESS) {
         tulos = Muokkaa([&kohde](Avain& juuri, bool& muuttui) {
@@ -419,11 +401,11 @@ LSTATUS RegQueryValueExA(HKEY hKey, LPCSTR lpValueName, LPDWORD lpReserved, LPDW
     if (!polku) {
         return ERROR_INVALID_HANDLE;
     }
-    const Luettu luettu = LueNykyinen();
+    const auto luettu = LueNykyinen();
     if (luettu.virhe != ERROR_SUCCESS) {
         return luettu.virhe;
     }
-    const Avain* avain = luettu.sisalto.juuri.Polku(*polku);
+    const Avain* avain = luettu.versio->sisalto.juuri.Polku(*polku);
     if (avain == nullptr) {
         return polku->isEmpty() ? ERROR_FILE_NOT_FOUND : ERROR_KEY_DELETED;
     }
@@ -457,9 +439,12 @@ LSTATUS RegQueryValueExA(HKEY hKey, LPCSTR lpValueName, LPDWORD lpReserved, LPDW
     return ERROR_SUCCESS;
 }
 
-LSTATUS RegSetValueExA(HKEY hKey, LPCSTR lpValueName, DWORD Reserved, DWORD dwType,
+LSTATUS RegSetValueExA(HKEY hKey, LPCSTR lpValueName, DWORD /*Reserved*/, DWORD dwType,
                        const BYTE* lpData, DWORD cbData) {
-    if (Reserved != 0 || (lpData == nullptr && cbData > 0) || cbData > SuurinArvo) {
+    if (lpData == nullptr && cbData > 0) {
+        return ERROR_NOACCESS;
+    }
+    if (cbData > SuurinArvo) {
         return ERROR_INVALID_PARAMETER;
     }
     const auto polku = KahvanPolku(hKey);

@@ -1,6 +1,7 @@
 #include "ParhaatTulokset.h"
 
 #include "Asetukset.h"
+#include "Tilannekuva.h"
 
 #include <algorithm>
 #include <limits>
@@ -32,6 +33,9 @@ ParhaatTulokset::ParhaatTulokset() {
 }
 
 void ParhaatTulokset::LataaParhaatTulokset() {
+    // The whole list from one version of the store, even while another copy
+    // of the game writes it.
+    [[maybe_unused]] const rekisteri::Tilannekuva kuva;
     for (std::size_t k = 0; k < Koko; ++k) {
         const std::string nimi = LueArvo(HKEY_CURRENT_USER, OhjelmanAvain, Nimi("ParasPelaaja", k));
         ParasPelaaja[k] = nimi.empty() || nimi == EiLoytynyt ? std::string(OletusNimi) : nimi;

@@ -1,9 +1,9 @@
 #pragma once
-// What the tests of the registry layer, the store and the cleaner share: a
-// private configuration folder, so that no test ever sees the real user's
-// registry file or another test's, and helpers over the raw functions that
-// keep the calls' results visible.
+// What the tests of the emulated registry's file, the store and the cleaner
+// share: a private configuration folder, so that no test ever sees the real
+// user's registry file or another test's.
 
+#include "Eristys.h"
 #include "rekisteri.h"
 
 #include <QByteArray>
@@ -62,66 +62,6 @@ inline QByteArray Utf16Tiedosto(const QString& teksti) {
         tulos.append(static_cast<char>(c.unicode() >> 8));
     }
     return tulos;
-}
-
-inline LONG Aseta(const char* polku, const char* nimi, DWORD laji, const std::string& data) {
-    HKEY h = nullptr;
-    LONG r = RegCreateKeyA(HKEY_CURRENT_USER, polku, &h);
-    if (r != ERROR_SUCCESS) {
-        return r;
-    }
-    r = RegSetValueExA(h, nimi, 0, laji, reinterpret_cast<const BYTE*>(data.data()),
-                       static_cast<DWORD>(data.size()));
-    RegCloseKey(h);
-    return r;
-}
-
-inline LONG AsetaTeksti(const char* polku, const char* nimi, const std::string& teksti) {
-    return Aseta(polku, nimi, REG_SZ, teksti + '\0');
-}
-
-struct Luku {
-    LONG tulos = ERROR_FILE_NOT_FOUND;
-    DWORD laji = REG_NONE;
-    std::string data;
-};
-
-inline Luku Lue(const char* polku, const char* nimi) {
-    Luku l;
-    HKEY h = nullptr;
-    l.tulos = RegOpenKeyA(HKEY_CURRENT_USER, polku, &h);
-    if (l.tulos != ERROR_SUCCESS) {
-        return l;
-    }
-    DWORD koko = 0;
-    l.tulos = RegQueryValueExA(h, nimi, nullptr, &l.laji, nullptr, &koko);
-    if (l.tulos == ERROR_SUCCESS) {
-        l.data.assign(koko, '\0');
-        l.tulos = RegQueryValueExA(h, nimi, nullptr, &l.laji,
-                                   reinterpret_cast<BYTE*>(l.data.data()), &koko);
-        l.data.resize(koko);
-    }
-    RegCloseKey(h);
-    return l;
-}
-
-// The text of a kind 1 value without its terminating zero; "<puuttuu>" if absent.
-inline std::string LueTeksti(const char* polku, const char* nimi) {
-    const Luku l = Lue(polku, nimi);
-    if (l.tulos != ERROR_SUCCESS) {
-        return "<puuttuu>";
-    }
-    return l.data.empty() || l.data.back() != '\0' ? l.data + "<ei nollaa>"
-                                                   : l.data.substr(0, l.data.size() - 1);
-}
-
-inline bool AvainOn(const char* polku) {
-    HKEY h = nullptr;
-    if (RegOpenKeyA(HKEY_CURRENT_USER, polku, &h) != ERROR_SUCCESS) {
-        return false;
-    }
-    RegCloseKey(h);
-    return true;
 }
 
 #ifdef SORVIK_KIRJOITTAJA

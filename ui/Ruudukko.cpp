@@ -1,9 +1,15 @@
 #include "Ruudukko.h"
 
 #include "Kuvat.h"
+#include "RuudukonSaavutettavuus.h"
 
+#include <QAccessible>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include <utility>
 
 namespace sorvik {
 
@@ -26,14 +32,77 @@ bool kelvollinen(int ruutu) {
     return ruutu >= 1 && ruutu <= RuudukkoWidget::Ruutuja;
 }
 
+// What the player may know of a square from its picture.
+QString kuvanKuvaus(Kuva kuva, const QString& laivanSana) {
+    switch (kuva) {
+    case Kuva::Vesi:
+        return QStringLiteral("vesi");
+    case Kuva::Laiva:
+        return laivanSana;
+    case Kuva::Ohi:
+        return QStringLiteral("ohi");
+    case Kuva::Osuma:
+        return QStringLiteral("osuma");
+    case Kuva::OhiViimeksi:
+        return QStringLiteral("ohi, viimeisin laukaus");
+    case Kuva::OsumaViimeksi:
+        return QStringLiteral("osuma, viimeisin laukaus");
+    }
+    return {};
+}
+
+// The square an arrow, Home or End key leads to from `ruutu`; the same square
+// at the grid's edge, 0 for any other key.
+int siirronKohde(int ruutu, int avain) {
+    constexpr int sivu = RuudukkoWidget::Sivu;
+    const int sarake = (ruutu - 1) % sivu;
+    const int rivi = (ruutu - 1) / sivu;
+    switch (avain) {
+    case Qt::Key_Left:
+        return sarake > 0 ? ruutu - 1 : ruutu;
+    case Qt::Key_Right:
+        return sarake < sivu - 1 ? ruutu + 1 : ruutu;
+    case Qt::Key_Up:
+        return rivi > 0 ? ruutu - sivu : ruutu;
+    case Qt::Key_Down:
+        return rivi < sivu - 1 ? ruutu + sivu : ruutu;
+    case Qt::Key_Home:
+        return rivi * sivu + 1;
+    case Qt::Key_End:
+        return rivi * sivu + sivu;
+    default:
+        return 0;
+    }
+}
+
+// The mouse button that Space or Enter stands for: 1 alone, 2 with Shift;
+// 0 for any other key or modifier.
+int painikeNappaimelle(const QKeyEvent& tapahtuma) {
+    const int avain = tapahtuma.key();
+    if (avain != Qt::Key_Space && avain != Qt::Key_Return && avain != Qt::Key_Enter) {
+        return 0;
+    }
+    const Qt::KeyboardModifiers muut = tapahtuma.modifiers() & ~Qt::KeypadModifier;
+    if (muut == Qt::NoModifier) {
+        return 1;
+    }
+    return muut == Qt::ShiftModifier ? 2 : 0;
+}
+
+bool pelkkaNuoli(const QKeyEvent& tapahtuma) {
+    return (tapahtuma.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
+           siirronKohde(1, tapahtuma.key()) != 0;
+}
+
 } // namespace
 
 // --- RuutuWidget ---------------------------------------------------------------
 
-RuutuWidget::RuutuWidget(int numero, QWidget* vanhempi) : QWidget(vanhempi), numero_(numero) {
+RuutuWidget::RuutuWidget(int numero, QString laivanSana, QWidget* vanhempi)
+    : QWidget(vanhempi), numero_(numero), laivanSana_(std::move(laivanSana)) {
     setAttribute(Qt::WA_NoMousePropagation);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setFocusPolicy(Qt::TabFocus);
+    setFocusPolicy(Qt::NoFocus);
     setCursor(Qt::ArrowCursor);
     paivitaNimi();
 }
@@ -59,9 +128,16 @@ void RuutuWidget::asetaKursori(Kursori kursori) {
     setCursor(kursori == Kursori::Sormi ? Qt::PointingHandCursor : Qt::ArrowCursor);
 }
 
+void RuutuWidget::asetaKehys(bool kehys) {
+    if (kehys != kehys_) {
+        kehys_ = kehys;
+        update();
+    }
+}
+
 void RuutuWidget::paivitaNimi() {
     const QString nimi = RuudukkoWidget::ruudunTunnus(numero_) + QStringLiteral(", ") +
-                         RuudukkoWidget::kuvanKuvaus(kuva_);
+                         kuvanKuvaus(kuva_, laivanSana_);
     if (nimi != accessibleName()) {
         setAccessibleName(nimi);
     }
@@ -70,7 +146,7 @@ void RuutuWidget::paivitaNimi() {
 void RuutuWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.drawPixmap(0, 0, RuudunKuva(kuva_, devicePixelRatioF()));
-    if (hasFocus()) {
+    if (kehys_) {
         // Black and white rings, so the frame shows on water and on ships alike.
         p.setRenderHint(QPainter::Antialiasing, false);
         p.setBrush(Qt::NoBrush);
@@ -96,11 +172,18 @@ void RuutuWidget::mouseReleaseEvent(QMouseEvent* tapahtuma) {
 
 // --- RuudukkoWidget ------------------------------------------------------------
 
-RuudukkoWidget::RuudukkoWidget(const QString& nimi, QWidget* vanhempi) : QWidget(vanhempi) {
-    setAccessibleName(nimi);
+RuudukkoWidget::RuudukkoWidget(Ruudukko puoli, QWidget* vanhempi) : QWidget(vanhempi) {
+    AsennaRuudukonSaavutettavuus();
+    const bool oma = puoli == Ruudukko::Pelaaja;
+    setAccessibleName(oma ? QStringLiteral("Oma ruudukko")
+                          : QStringLiteral("Vastustajan ruudukko"));
+    const QString laivanSana = oma ? QStringLiteral("oma laiva") : QStringLiteral("laiva");
     setFixedSize(Koko, Koko);
+    setFocusPolicy(Qt::TabFocus);
+    // Whether the keyboard or the mouse gave the latest input decides the frame.
+    qApp->installEventFilter(this);
     for (int k = 1; k <= Ruutuja; ++k) {
-        auto* s = new RuutuWidget(k, this);
+        auto* s = new RuutuWidget(k, laivanSana, this);
         s->setGeometry(QRect(ruudunPaikka(k), QSize(RuudunKoko, RuudunKoko)));
         connect(s, &RuutuWidget::painettu, this, &RuudukkoWidget::painettiin);
         connect(s, &RuutuWidget::vapautettu, this,
@@ -182,22 +265,6 @@ QString RuudukkoWidget::ruudunTunnus(int ruutu) {
     return QString(QChar(sarake)) + QString::number((ruutu - 1) / Sivu + 1);
 }
 
-QString RuudukkoWidget::kuvanKuvaus(Kuva kuva) {
-    switch (kuva) {
-    case Kuva::Vesi:
-        return QStringLiteral("vesi");
-    case Kuva::Laiva:
-        return QStringLiteral("laiva");
-    case Kuva::Ohi:
-    case Kuva::OhiViimeksi:
-        return QStringLiteral("ohi");
-    case Kuva::Osuma:
-    case Kuva::OsumaViimeksi:
-        return QStringLiteral("osuma");
-    }
-    return {};
-}
-
 // A press starts a gesture on its square unless another button is already
 // down; the release ends it. Under Qt's implicit grab the release arrives at
 // the pressed square even when the pointer has left it, so the square under
@@ -233,6 +300,104 @@ void RuudukkoWidget::vapautettiin(Qt::MouseButton painike, Qt::MouseButtons napi
     if (vasen && ruutuKohdassa(paikka) == ruutu && sallittu(ruutu)) {
         emit napsautus(ruutu);
     }
+}
+
+// --- Keyboard -------------------------------------------------------------------
+
+void RuudukkoWidget::kohdista(int ruutu) {
+    if (!kelvollinen(ruutu) || ruutu == kohdistettu_) {
+        return;
+    }
+    kohdistettu_ = ruutu;
+    paivitaKehys();
+    if (hasFocus()) {
+        kerroKohdistus();
+    }
+}
+
+// The same signals, in the same order and under the same conditions, as a
+// press and release of the button on an enabled square.
+void RuudukkoWidget::painaRuutua(int ruutu, int painike) {
+    if (!sallittu(ruutu)) {
+        return;
+    }
+    emit hiiriYlos(ruutu, painike);
+    if (painike == 1 && sallittu(ruutu)) {
+        emit napsautus(ruutu);
+    }
+}
+
+bool RuudukkoWidget::event(QEvent* tapahtuma) {
+    // Space and Enter belong to the focus square, not to the window's
+    // default button.
+    if (tapahtuma->type() == QEvent::ShortcutOverride &&
+        painikeNappaimelle(*static_cast<QKeyEvent*>(tapahtuma)) != 0) {
+        tapahtuma->accept();
+        return true;
+    }
+    return QWidget::event(tapahtuma);
+}
+
+void RuudukkoWidget::keyPressEvent(QKeyEvent* tapahtuma) {
+    if (pelkkaNuoli(*tapahtuma)) {
+        kohdista(siirronKohde(kohdistettu_, tapahtuma->key()));
+        tapahtuma->accept();
+        return;
+    }
+    if (const int painike = painikeNappaimelle(*tapahtuma); painike != 0) {
+        // A held key repeats; a held mouse button does not.
+        if (!tapahtuma->isAutoRepeat()) {
+            painaRuutua(kohdistettu_, painike);
+        }
+        tapahtuma->accept();
+        return;
+    }
+    QWidget::keyPressEvent(tapahtuma);
+}
+
+bool RuudukkoWidget::eventFilter(QObject* kohde, QEvent* tapahtuma) {
+    switch (tapahtuma->type()) {
+    case QEvent::KeyPress:
+        if (!nappaimisto_) {
+            nappaimisto_ = true;
+            paivitaKehys();
+        }
+        break;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        if (nappaimisto_) {
+            nappaimisto_ = false;
+            paivitaKehys();
+        }
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(kohde, tapahtuma);
+}
+
+void RuudukkoWidget::focusInEvent(QFocusEvent* tapahtuma) {
+    QWidget::focusInEvent(tapahtuma);
+    // Qt then tells the screen reader that the grid's focused child, the
+    // focus square, took the focus.
+    paivitaKehys();
+}
+
+void RuudukkoWidget::focusOutEvent(QFocusEvent* tapahtuma) {
+    QWidget::focusOutEvent(tapahtuma);
+    paivitaKehys();
+}
+
+void RuudukkoWidget::paivitaKehys() {
+    const int kehyksessa = hasFocus() && nappaimisto_ ? kohdistettu_ : 0;
+    for (RuutuWidget* s : solut_) {
+        s->asetaKehys(s->numero() == kehyksessa);
+    }
+}
+
+void RuudukkoWidget::kerroKohdistus() const {
+    QAccessibleEvent tapahtuma(solu(kohdistettu_), QAccessible::Focus);
+    QAccessible::updateAccessibility(&tapahtuma);
 }
 
 } // namespace sorvik

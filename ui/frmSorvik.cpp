@@ -140,7 +140,7 @@ void frmSorvik::rakennaValikot() {
     mNaytaMahdottomatLaivaruudut_ =
         lisaaValinta(nayta, "mNaytaMahdottomatLaivaruudut",
                      QStringLiteral("&Epäkelvot ruudut laivoja sijoiteltaessa"),
-                     [this] { peli_.mNaytaMahdottomatLaivaruudut_Click(); });
+                     [this] { mNaytaMahdottomatLaivaruudut_Click(); });
     nayta->addSeparator()->setObjectName(QStringLiteral("vNayta"));
     mNaytaParhaatTulokset_ =
         lisaa(nayta, "mNaytaParhaatTulokset", QStringLiteral("&Parhaat tulokset..."),
@@ -180,10 +180,10 @@ void frmSorvik::rakennaIkkuna() {
     viiva->setFrameShadow(QFrame::Sunken);
     viiva->setGeometry(Twipit(-240, 0, 8775, 35));
 
-    imgPelaaja_ = new RuudukkoWidget(QStringLiteral("Oma ruudukko"), alue);
+    imgPelaaja_ = new RuudukkoWidget(Ruudukko::Pelaaja, alue);
     imgPelaaja_->setObjectName(QStringLiteral("imgPelaaja"));
     imgPelaaja_->move(Twipit(120, 240, 0, 0).topLeft());
-    imgKone_ = new RuudukkoWidget(QStringLiteral("Vastustajan ruudukko"), alue);
+    imgKone_ = new RuudukkoWidget(Ruudukko::Kone, alue);
     imgKone_->setObjectName(QStringLiteral("imgKone"));
     imgKone_->move(Twipit(3960, 240, 0, 0).topLeft());
     connect(imgPelaaja_, &RuudukkoWidget::hiiriYlos, this,
@@ -213,11 +213,15 @@ void frmSorvik::rakennaIkkuna() {
         cmdPainike_[i] = painike;
     }
     cmdPainike_[0]->setDefault(true);
-    cmdPainike_[0]->setFocus();
-    // Enter presses the window's default button, wherever the focus is.
+    QWidget::setTabOrder(imgPelaaja_, imgKone_);
+    QWidget::setTabOrder(imgKone_, cmdPainike_[0]);
+    QWidget::setTabOrder(cmdPainike_[0], cmdPainike_[1]);
+    // A focused button takes Enter; elsewhere Enter presses the default button
+    // (a grid keeps it for its focus square).
     for (const auto avain : {Qt::Key_Return, Qt::Key_Enter}) {
         auto* enter = new QShortcut(QKeySequence(avain), this);
-        connect(enter, &QShortcut::activated, this, [this] { peli_.cmdPainike_Click(0); });
+        connect(enter, &QShortcut::activated, this,
+                [this] { peli_.cmdPainike_Click(focusWidget() == cmdPainike_[1] ? 1 : 0); });
     }
 }
 
@@ -261,6 +265,21 @@ void frmSorvik::mNaytaPainikkeet_Click() {
     cmdPainike_[1]->setEnabled(nayta);
     asetaKorkeus(nayta);
     Tallenna("NaytaPainikkeet", nayta ? "True" : "False");
+    NaytaOletusosoitin();
+}
+
+// The reserved squares are shown only while the player places ships. After
+// that the toggle changes its check mark and the stored value only: a
+// finished board must not get misses painted on its reserved squares.
+void frmSorvik::mNaytaMahdottomatLaivaruudut_Click() {
+    if (peli_.SijoitusKaynnissa) {
+        peli_.mNaytaMahdottomatLaivaruudut_Click();
+        return;
+    }
+    NaytaTiimalasi();
+    const bool naytetaan = !mNaytaMahdottomatLaivaruudut_->isChecked();
+    mNaytaMahdottomatLaivaruudut_->setChecked(naytetaan);
+    Tallenna("NaytaMahdottomatLaivaruudut", naytetaan ? "True" : "False");
     NaytaOletusosoitin();
 }
 
@@ -403,14 +422,12 @@ void frmSorvik::SalliValikko(Valikko v, bool sallittu) {
 }
 
 void frmSorvik::SalliPaaikkuna(bool sallittu) {
-    // Disabling the window takes the focus away; give it back where it was,
-    // so that a new game does not leave a grid square looking selected.
-    if (!sallittu && focusWidget() != nullptr) {
-        fokus_ = focusWidget();
-    }
     setEnabled(sallittu);
-    if (sallittu && fokus_ && fokus_->isVisible()) {
-        fokus_->setFocus();
+    // A new game starts with the focus on the window itself: no square shows
+    // a focus frame, Enter presses the default button and the first Tab
+    // reaches the player's grid.
+    if (sallittu) {
+        setFocus(Qt::OtherFocusReason);
     }
 }
 

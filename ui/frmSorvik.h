@@ -63,6 +63,7 @@ public:
 
     // Menu handlers of the window itself.
     void mNaytaPainikkeet_Click();
+    void mNaytaMahdottomatLaivaruudut_Click();
     void mNaytaParhaatTulokset_Click();
     void mNaytaAsetukset_Click();
     void mTietojaOhjelmasta_Click();
@@ -132,8 +133,6 @@ private:
 
     // The computer's pause waits in this loop; quitting ends it at once.
     QPointer<QEventLoop> odotus_;
-    // Where the focus was when the window was disabled for a new game.
-    QPointer<QWidget> fokus_;
 };
 
 } // namespace sorvik

@@ -8,7 +8,6 @@
 int main(int argc, char* argv[]) {
     QApplication sovellus(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sorvik"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Sorvik"));
     sorvik::AsennaSuomi();
 
     sorvik::frmSorvik ikkuna;

@@ -7,7 +7,7 @@ cd "$(dirname "$0")"
 
 PAKETIT=(
   cmake g++ make pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-base-private-dev qt6-translations-l10n libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xdg-utils fonts-dejavu-core
 )

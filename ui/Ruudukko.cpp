@@ -147,15 +147,18 @@ void RuutuWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.drawPixmap(0, 0, RuudunKuva(kuva_, devicePixelRatioF()));
     if (kehys_) {
-        // Black and white rings, so the frame shows on water and on ships alike.
-        p.setRenderHint(QPainter::Antialiasing, false);
-        p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(Qt::black, 1));
-        p.drawRect(QRect(0, 0, width() - 1, height() - 1));
-        p.setPen(QPen(Qt::white, 1));
-        p.drawRect(QRect(1, 1, width() - 3, height() - 3));
-        p.setPen(QPen(Qt::black, 1, Qt::DotLine));
-        p.drawRect(QRect(2, 2, width() - 5, height() - 5));
+        // Black, white and black rings one logical pixel wide, filled rather
+        // than stroked so they cover whole device pixels at every scale: one
+        // of the colours stands out on every picture.
+        const QColor varit[] = {Qt::black, Qt::white, Qt::black};
+        QRect rengas = rect();
+        for (const QColor& vari : varit) {
+            p.fillRect(rengas.x(), rengas.y(), rengas.width(), 1, vari);
+            p.fillRect(rengas.x(), rengas.bottom(), rengas.width(), 1, vari);
+            p.fillRect(rengas.x(), rengas.y(), 1, rengas.height(), vari);
+            p.fillRect(rengas.right(), rengas.y(), 1, rengas.height(), vari);
+            rengas.adjust(1, 1, -1, -1);
+        }
     }
 }
 

@@ -1,7 +1,7 @@
 #include "Ruudukko.h"
 
 #include "Kuvat.h"
-#include "RuudukonSaavutettavuus.h"
+#include "Saavutettavuus.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -176,7 +176,7 @@ void RuutuWidget::mouseReleaseEvent(QMouseEvent* tapahtuma) {
 // --- RuudukkoWidget ------------------------------------------------------------
 
 RuudukkoWidget::RuudukkoWidget(Ruudukko puoli, QWidget* vanhempi) : QWidget(vanhempi) {
-    AsennaRuudukonSaavutettavuus();
+    AsennaSaavutettavuus();
     const bool oma = puoli == Ruudukko::Pelaaja;
     setAccessibleName(oma ? QStringLiteral("Oma ruudukko")
                           : QStringLiteral("Vastustajan ruudukko"));

@@ -4,6 +4,7 @@
 #include "Kuvat.h"
 #include "Lomake.h"
 #include "Ruudukko.h"
+#include "Saavutettavuus.h"
 #include "Viestilaatikko.h"
 #include "frmAsetukset.h"
 #include "frmKysyNimi.h"
@@ -194,7 +195,7 @@ void frmSorvik::rakennaIkkuna() {
     fraOhje_ = new QGroupBox(QStringLiteral("Toimintaohje"), alue);
     fraOhje_->setObjectName(QStringLiteral("fraOhje"));
     fraOhje_->setGeometry(Twipit(120, 4080, 6015, 855));
-    lblOhje_ = new QLabel(fraOhje_);
+    lblOhje_ = new Tilarivi(fraOhje_);
     lblOhje_->setObjectName(QStringLiteral("lblOhje"));
     lblOhje_->setTextFormat(Qt::PlainText);
     lblOhje_->setWordWrap(true);

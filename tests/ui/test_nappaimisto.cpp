@@ -289,6 +289,7 @@ private slots:
         QCOMPARE(Kuuntelija::lajia(QStringLiteral("nimi")).filter(QStringLiteral("Sijoita")),
                  QStringList{Kehotteet()[1]});
         QCOMPARE(Liittyma(w.lblOhje())->text(QAccessible::Name), Kehotteet()[1]);
+        QCOMPARE(Liittyma(w.lblOhje())->role(), QAccessible::StatusBar);
 
         for (std::size_t i = 1; i < PelaajanSijoitukset().size(); ++i) {
             Napsauta(w.imgPelaaja(), PelaajanSijoitukset()[i].ruutu,

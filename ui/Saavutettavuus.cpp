@@ -1,4 +1,4 @@
-#include "RuudukonSaavutettavuus.h"
+#include "Saavutettavuus.h"
 
 #include "Ruudukko.h"
 
@@ -70,6 +70,19 @@ public:
     }
 };
 
+// The status line's text is its name; changing it tells the screen reader.
+class TilarivinLiittyma : public QAccessibleWidget {
+public:
+    explicit TilarivinLiittyma(Tilarivi* rivi) : QAccessibleWidget(rivi, QAccessible::StatusBar) {}
+
+    [[nodiscard]] QString text(QAccessible::Text laji) const override {
+        if (laji == QAccessible::Name) {
+            return static_cast<QLabel*>(widget())->text();
+        }
+        return QAccessibleWidget::text(laji);
+    }
+};
+
 // Qt's accessibility cache owns the interfaces a factory returns.
 QAccessibleInterface* Tehdas(const QString&, QObject* olio) {
     if (auto* ruutu = qobject_cast<RuutuWidget*>(olio)) {
@@ -78,17 +91,24 @@ QAccessibleInterface* Tehdas(const QString&, QObject* olio) {
     if (auto* ruudukko = qobject_cast<RuudukkoWidget*>(olio)) {
         return new RuudukonLiittyma(ruudukko);
     }
+    if (auto* rivi = qobject_cast<Tilarivi*>(olio)) {
+        return new TilarivinLiittyma(rivi);
+    }
     return nullptr;
 }
 
 } // namespace
 
-void AsennaRuudukonSaavutettavuus() {
+void AsennaSaavutettavuus() {
     static const bool asennettu = [] {
         QAccessible::installFactory(&Tehdas);
         return true;
     }();
     static_cast<void>(asennettu);
+}
+
+Tilarivi::Tilarivi(QWidget* vanhempi) : QLabel(vanhempi) {
+    AsennaSaavutettavuus();
 }
 
 } // namespace sorvik

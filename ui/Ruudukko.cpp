@@ -32,25 +32,6 @@ bool kelvollinen(int ruutu) {
     return ruutu >= 1 && ruutu <= RuudukkoWidget::Ruutuja;
 }
 
-// What the player may know of a square from its picture.
-QString kuvanKuvaus(Kuva kuva, const QString& laivanSana) {
-    switch (kuva) {
-    case Kuva::Vesi:
-        return QStringLiteral("vesi");
-    case Kuva::Laiva:
-        return laivanSana;
-    case Kuva::Ohi:
-        return QStringLiteral("ohi");
-    case Kuva::Osuma:
-        return QStringLiteral("osuma");
-    case Kuva::OhiViimeksi:
-        return QStringLiteral("ohi, viimeisin laukaus");
-    case Kuva::OsumaViimeksi:
-        return QStringLiteral("osuma, viimeisin laukaus");
-    }
-    return {};
-}
-
 // The square an arrow, Home or End key leads to from `ruutu`; the same square
 // at the grid's edge, 0 for any other key.
 int siirronKohde(int ruutu, int avain) {
@@ -136,8 +117,7 @@ void RuutuWidget::asetaKehys(bool kehys) {
 }
 
 void RuutuWidget::paivitaNimi() {
-    const QString nimi = RuudukkoWidget::ruudunTunnus(numero_) + QStringLiteral(", ") +
-                         kuvanKuvaus(kuva_, laivanSana_);
+    const QString nimi = RuudunNimi(numero_, kuva_, laivanSana_);
     if (nimi != accessibleName()) {
         setAccessibleName(nimi);
     }

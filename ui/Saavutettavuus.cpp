@@ -8,6 +8,25 @@ namespace sorvik {
 
 namespace {
 
+// What the player may know of a square from its picture.
+QString kuvanKuvaus(Kuva kuva, const QString& laivanSana) {
+    switch (kuva) {
+    case Kuva::Vesi:
+        return QStringLiteral("vesi");
+    case Kuva::Laiva:
+        return laivanSana;
+    case Kuva::Ohi:
+        return QStringLiteral("ohi");
+    case Kuva::Osuma:
+        return QStringLiteral("osuma");
+    case Kuva::OhiViimeksi:
+        return QStringLiteral("ohi, viimeisin laukaus");
+    case Kuva::OsumaViimeksi:
+        return QStringLiteral("osuma, viimeisin laukaus");
+    }
+    return {};
+}
+
 // A square takes the keyboard focus only as its grid's focus square.
 class RuudunLiittyma : public QAccessibleWidget {
 public:
@@ -105,6 +124,11 @@ void AsennaSaavutettavuus() {
         return true;
     }();
     static_cast<void>(asennettu);
+}
+
+QString RuudunNimi(int ruutu, Kuva kuva, const QString& laivanSana) {
+    return RuudukkoWidget::ruudunTunnus(ruutu) + QStringLiteral(", ") +
+           kuvanKuvaus(kuva, laivanSana);
 }
 
 Tilarivi::Tilarivi(QWidget* vanhempi) : QLabel(vanhempi) {

@@ -361,9 +361,17 @@ bool RuudukkoWidget::eventFilter(QObject* kohde, QEvent* tapahtuma) {
 
 void RuudukkoWidget::focusInEvent(QFocusEvent* tapahtuma) {
     QWidget::focusInEvent(tapahtuma);
-    // Qt then tells the screen reader that the grid's focused child, the
-    // focus square, took the focus.
     paivitaKehys();
+    // Qt tells the screen reader that the grid took the focus once this
+    // handler has returned; the focus square follows.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (hasFocus()) {
+                kerroKohdistus();
+            }
+        },
+        Qt::QueuedConnection);
 }
 
 void RuudukkoWidget::focusOutEvent(QFocusEvent* tapahtuma) {

@@ -6,6 +6,7 @@
 #include "test_paaikkuna_apu.h"
 
 #include <QAccessibleActionInterface>
+#include <QMenu>
 
 using namespace testi;
 
@@ -231,6 +232,15 @@ private slots:
         Vastaaja vastaaja({}, QStringLiteral("Ei"));
         Nappain(w, Qt::Key_L, Qt::AltModifier);
         QTRY_COMPARE(vastaaja.otsikot(), QStringList{QStringLiteral("Lopeta")});
+
+        // A menu's access key opens it; Esc closes it.
+        APU(ik.Aktivoi());
+        w.imgKone()->setFocus(Qt::TabFocusReason);
+        auto* nayta = w.findChild<QMenu*>(QStringLiteral("mnuNayta"));
+        Nappain(w, Qt::Key_N, Qt::AltModifier);
+        QTRY_VERIFY(nayta->isVisible());
+        QTest::keyClick(nayta, Qt::Key_Escape);
+        QTRY_VERIFY(!nayta->isVisible());
     }
 
     // After a win or a loss the toggle changes its check mark and the

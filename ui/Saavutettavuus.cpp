@@ -35,7 +35,8 @@ public:
     [[nodiscard]] QAccessible::State state() const override {
         QAccessible::State tila = QAccessibleWidget::state();
         const RuudukkoJaNumero r = ruudukko();
-        tila.focusable = r.ruudukko != nullptr && !tila.disabled;
+        // The focus square may rest on a square already shot, too.
+        tila.focusable = r.ruudukko != nullptr;
         tila.focused = r.ruudukko != nullptr && r.ruudukko->hasFocus() &&
                        r.ruudukko->kohdistettu() == r.numero;
         return tila;
@@ -43,7 +44,7 @@ public:
 
     [[nodiscard]] QStringList actionNames() const override {
         if (state().disabled) {
-            return {};
+            return {setFocusAction()};
         }
         return {pressAction(), setFocusAction()};
     }
@@ -51,7 +52,7 @@ public:
     // Pressing acts as the left mouse button; focusing moves the focus square.
     void doAction(const QString& toiminto) override {
         const RuudukkoJaNumero r = ruudukko();
-        if (r.ruudukko == nullptr || state().disabled) {
+        if (r.ruudukko == nullptr) {
             return;
         }
         if (toiminto == pressAction()) {

@@ -11,7 +11,7 @@ PAKETIT=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xdg-utils fonts-dejavu-core
 )
-TESTIPAKETIT=(git xvfb xauth xdotool imagemagick clang-format)
+TESTIPAKETIT=(git xvfb xauth xdotool x11-utils imagemagick clang-format dbus at-spi2-core python3-pyatspi)
 
 asenna() {
   local puuttuvat=()

@@ -21,28 +21,18 @@ def sovellus():
     sys.exit("Sorvik ei näy saavutettavuusväylällä")
 
 
-def etsi(juuri, ehto):
-    if ehto(juuri):
+def etsi(juuri, ehto, syvin=False):
+    """The first object that meets the condition, or with `syvin` the deepest
+    one: a grid and its focus square both say they have the focus."""
+    if not syvin and ehto(juuri):
         return juuri
     for i in range(juuri.childCount):
         lapsi = juuri.getChildAtIndex(i)
         if lapsi is not None:
-            loytyi = etsi(lapsi, ehto)
+            loytyi = etsi(lapsi, ehto, syvin)
             if loytyi is not None:
                 return loytyi
-    return None
-
-
-def syvin(juuri, ehto):
-    """The deepest object that meets the condition: a grid and its focus
-    square both say they have the focus."""
-    for i in range(juuri.childCount):
-        lapsi = juuri.getChildAtIndex(i)
-        if lapsi is not None:
-            loytyi = syvin(lapsi, ehto)
-            if loytyi is not None:
-                return loytyi
-    return juuri if ehto(juuri) else None
+    return juuri if syvin and ehto(juuri) else None
 
 
 def main(argv):
@@ -51,7 +41,7 @@ def main(argv):
         kehys = etsi(app, lambda o: o.getRoleName() == "panel" and o.name == "Toimintaohje")
         print(kehys.getChildAtIndex(0).name)
     elif argv[0] == "kohdistus":
-        kohde = syvin(app, lambda o: o.getState().contains(pyatspi.STATE_FOCUSED))
+        kohde = etsi(app, lambda o: o.getState().contains(pyatspi.STATE_FOCUSED), syvin=True)
         print(kohde.name if kohde is not None else "")
     elif argv[0] == "ruutu":
         ruudukko = etsi(app, lambda o: o.getRoleName() == "panel" and o.name == argv[1])

@@ -7,12 +7,12 @@ cd "$(dirname "$0")"
 
 PAKETIT=(
   cmake g++ make pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-base-private-dev qt6-translations-l10n libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xdg-utils fonts-dejavu-core
   qt6-svg-dev qt6-wayland dpkg-dev file
 )
-TESTIPAKETIT=(git xvfb xauth xdotool imagemagick clang-format)
+TESTIPAKETIT=(git xvfb xauth xdotool x11-utils imagemagick clang-format dbus at-spi2-core python3-pyatspi)
 TESTIPAKETIT+=(desktop-file-utils appstream lintian man-db weston)
 # The Windows build and its tests under Wine.
 WINDOWSPAKETIT=(g++-mingw-w64-x86-64 googletest wine wine64)

@@ -58,7 +58,9 @@ void Peli::mNaytaMahdottomatLaivaruudut_Click() {
     const bool naytetaan = !tk_.ValikonValinta(Valikko::NaytaMahdottomatLaivaruudut);
     tk_.AsetaValikonValinta(Valikko::NaytaMahdottomatLaivaruudut, naytetaan);
     tulokset_.Tallenna("NaytaMahdottomatLaivaruudut", naytetaan ? "True" : "False");
-    if (!AmmuntaKaynnissa_) {
+    // Only a board still being laid shows its reserved squares: a finished
+    // board must not get misses painted over them.
+    if (SijoitusKaynnissa_) {
         NaytaVaratutRuudut(naytetaan ? Kuva::Ohi : Kuva::Vesi);
     }
     tk_.AsetaOsoitin(Osoitin::Oletus);

@@ -1,9 +1,15 @@
 #include "Ruudukko.h"
 
 #include "Kuvat.h"
+#include "Saavutettavuus.h"
 
+#include <QAccessible>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include <utility>
 
 namespace sorvik {
 
@@ -26,14 +32,58 @@ bool kelvollinen(int ruutu) {
     return ruutu >= 1 && ruutu <= RuudukkoWidget::Ruutuja;
 }
 
+// The square an arrow, Home or End key leads to from `ruutu`; the same square
+// at the grid's edge, 0 for any other key.
+int siirronKohde(int ruutu, int avain) {
+    constexpr int sivu = RuudukkoWidget::Sivu;
+    const int sarake = (ruutu - 1) % sivu;
+    const int rivi = (ruutu - 1) / sivu;
+    switch (avain) {
+    case Qt::Key_Left:
+        return sarake > 0 ? ruutu - 1 : ruutu;
+    case Qt::Key_Right:
+        return sarake < sivu - 1 ? ruutu + 1 : ruutu;
+    case Qt::Key_Up:
+        return rivi > 0 ? ruutu - sivu : ruutu;
+    case Qt::Key_Down:
+        return rivi < sivu - 1 ? ruutu + sivu : ruutu;
+    case Qt::Key_Home:
+        return rivi * sivu + 1;
+    case Qt::Key_End:
+        return rivi * sivu + sivu;
+    default:
+        return 0;
+    }
+}
+
+// The mouse button that Space or Enter stands for: 1 alone, 2 with Shift;
+// 0 for any other key or modifier.
+int painikeNappaimelle(const QKeyEvent& tapahtuma) {
+    const int avain = tapahtuma.key();
+    if (avain != Qt::Key_Space && avain != Qt::Key_Return && avain != Qt::Key_Enter) {
+        return 0;
+    }
+    const Qt::KeyboardModifiers muut = tapahtuma.modifiers() & ~Qt::KeypadModifier;
+    if (muut == Qt::NoModifier) {
+        return 1;
+    }
+    return muut == Qt::ShiftModifier ? 2 : 0;
+}
+
+bool pelkkaNuoli(const QKeyEvent& tapahtuma) {
+    return (tapahtuma.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
+           siirronKohde(1, tapahtuma.key()) != 0;
+}
+
 } // namespace
 
 // --- RuutuWidget ---------------------------------------------------------------
 
-RuutuWidget::RuutuWidget(int numero, QWidget* vanhempi) : QWidget(vanhempi), numero_(numero) {
+RuutuWidget::RuutuWidget(int numero, QString laivanSana, QWidget* vanhempi)
+    : QWidget(vanhempi), numero_(numero), laivanSana_(std::move(laivanSana)) {
     setAttribute(Qt::WA_NoMousePropagation);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setFocusPolicy(Qt::TabFocus);
+    setFocusPolicy(Qt::NoFocus);
     setCursor(Qt::ArrowCursor);
     paivitaNimi();
 }
@@ -59,9 +109,15 @@ void RuutuWidget::asetaKursori(Kursori kursori) {
     setCursor(kursori == Kursori::Sormi ? Qt::PointingHandCursor : Qt::ArrowCursor);
 }
 
+void RuutuWidget::asetaKehys(bool kehys) {
+    if (kehys != kehys_) {
+        kehys_ = kehys;
+        update();
+    }
+}
+
 void RuutuWidget::paivitaNimi() {
-    const QString nimi = RuudukkoWidget::ruudunTunnus(numero_) + QStringLiteral(", ") +
-                         RuudukkoWidget::kuvanKuvaus(kuva_);
+    const QString nimi = RuudunNimi(numero_, kuva_, laivanSana_);
     if (nimi != accessibleName()) {
         setAccessibleName(nimi);
     }
@@ -70,16 +126,19 @@ void RuutuWidget::paivitaNimi() {
 void RuutuWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.drawPixmap(0, 0, RuudunKuva(kuva_, devicePixelRatioF()));
-    if (hasFocus()) {
-        // Black and white rings, so the frame shows on water and on ships alike.
-        p.setRenderHint(QPainter::Antialiasing, false);
-        p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(Qt::black, 1));
-        p.drawRect(QRect(0, 0, width() - 1, height() - 1));
-        p.setPen(QPen(Qt::white, 1));
-        p.drawRect(QRect(1, 1, width() - 3, height() - 3));
-        p.setPen(QPen(Qt::black, 1, Qt::DotLine));
-        p.drawRect(QRect(2, 2, width() - 5, height() - 5));
+    if (kehys_) {
+        // Black, white and black rings one logical pixel wide, filled rather
+        // than stroked so they cover whole device pixels at every scale: one
+        // of the colours stands out on every picture.
+        const QColor varit[] = {Qt::black, Qt::white, Qt::black};
+        QRect rengas = rect();
+        for (const QColor& vari : varit) {
+            p.fillRect(rengas.x(), rengas.y(), rengas.width(), 1, vari);
+            p.fillRect(rengas.x(), rengas.bottom(), rengas.width(), 1, vari);
+            p.fillRect(rengas.x(), rengas.y(), 1, rengas.height(), vari);
+            p.fillRect(rengas.right(), rengas.y(), 1, rengas.height(), vari);
+            rengas.adjust(1, 1, -1, -1);
+        }
     }
 }
 
@@ -96,11 +155,18 @@ void RuutuWidget::mouseReleaseEvent(QMouseEvent* tapahtuma) {
 
 // --- RuudukkoWidget ------------------------------------------------------------
 
-RuudukkoWidget::RuudukkoWidget(const QString& nimi, QWidget* vanhempi) : QWidget(vanhempi) {
-    setAccessibleName(nimi);
+RuudukkoWidget::RuudukkoWidget(Ruudukko puoli, QWidget* vanhempi) : QWidget(vanhempi) {
+    AsennaSaavutettavuus();
+    const bool oma = puoli == Ruudukko::Pelaaja;
+    setAccessibleName(oma ? QStringLiteral("Oma ruudukko")
+                          : QStringLiteral("Vastustajan ruudukko"));
+    const QString laivanSana = oma ? QStringLiteral("oma laiva") : QStringLiteral("laiva");
     setFixedSize(Koko, Koko);
+    setFocusPolicy(Qt::TabFocus);
+    // Whether the keyboard or the mouse gave the latest input decides the frame.
+    qApp->installEventFilter(this);
     for (int k = 1; k <= Ruutuja; ++k) {
-        auto* s = new RuutuWidget(k, this);
+        auto* s = new RuutuWidget(k, laivanSana, this);
         s->setGeometry(QRect(ruudunPaikka(k), QSize(RuudunKoko, RuudunKoko)));
         connect(s, &RuutuWidget::painettu, this, &RuudukkoWidget::painettiin);
         connect(s, &RuutuWidget::vapautettu, this,
@@ -182,22 +248,6 @@ QString RuudukkoWidget::ruudunTunnus(int ruutu) {
     return QString(QChar(sarake)) + QString::number((ruutu - 1) / Sivu + 1);
 }
 
-QString RuudukkoWidget::kuvanKuvaus(Kuva kuva) {
-    switch (kuva) {
-    case Kuva::Vesi:
-        return QStringLiteral("vesi");
-    case Kuva::Laiva:
-        return QStringLiteral("laiva");
-    case Kuva::Ohi:
-    case Kuva::OhiViimeksi:
-        return QStringLiteral("ohi");
-    case Kuva::Osuma:
-    case Kuva::OsumaViimeksi:
-        return QStringLiteral("osuma");
-    }
-    return {};
-}
-
 // A press starts a gesture on its square unless another button is already
 // down; the release ends it. Under Qt's implicit grab the release arrives at
 // the pressed square even when the pointer has left it, so the square under
@@ -233,6 +283,112 @@ void RuudukkoWidget::vapautettiin(Qt::MouseButton painike, Qt::MouseButtons napi
     if (vasen && ruutuKohdassa(paikka) == ruutu && sallittu(ruutu)) {
         emit napsautus(ruutu);
     }
+}
+
+// --- Keyboard -------------------------------------------------------------------
+
+void RuudukkoWidget::kohdista(int ruutu) {
+    if (!kelvollinen(ruutu) || ruutu == kohdistettu_) {
+        return;
+    }
+    kohdistettu_ = ruutu;
+    paivitaKehys();
+    if (hasFocus()) {
+        kerroKohdistus();
+    }
+}
+
+// The same signals, in the same order and under the same conditions, as a
+// press and release of the button on an enabled square.
+void RuudukkoWidget::painaRuutua(int ruutu, int painike) {
+    if (!sallittu(ruutu)) {
+        return;
+    }
+    emit hiiriYlos(ruutu, painike);
+    if (painike == 1 && sallittu(ruutu)) {
+        emit napsautus(ruutu);
+    }
+}
+
+bool RuudukkoWidget::event(QEvent* tapahtuma) {
+    // Space and Enter belong to the focus square, not to the window's
+    // default button.
+    if (tapahtuma->type() == QEvent::ShortcutOverride &&
+        painikeNappaimelle(*static_cast<QKeyEvent*>(tapahtuma)) != 0) {
+        tapahtuma->accept();
+        return true;
+    }
+    return QWidget::event(tapahtuma);
+}
+
+void RuudukkoWidget::keyPressEvent(QKeyEvent* tapahtuma) {
+    if (pelkkaNuoli(*tapahtuma)) {
+        kohdista(siirronKohde(kohdistettu_, tapahtuma->key()));
+        tapahtuma->accept();
+        return;
+    }
+    if (const int painike = painikeNappaimelle(*tapahtuma); painike != 0) {
+        // A held key repeats; a held mouse button does not.
+        if (!tapahtuma->isAutoRepeat()) {
+            painaRuutua(kohdistettu_, painike);
+        }
+        tapahtuma->accept();
+        return;
+    }
+    QWidget::keyPressEvent(tapahtuma);
+}
+
+bool RuudukkoWidget::eventFilter(QObject* kohde, QEvent* tapahtuma) {
+    switch (tapahtuma->type()) {
+    case QEvent::KeyPress:
+        if (!nappaimisto_) {
+            nappaimisto_ = true;
+            paivitaKehys();
+        }
+        break;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        if (nappaimisto_) {
+            nappaimisto_ = false;
+            paivitaKehys();
+        }
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(kohde, tapahtuma);
+}
+
+void RuudukkoWidget::focusInEvent(QFocusEvent* tapahtuma) {
+    QWidget::focusInEvent(tapahtuma);
+    paivitaKehys();
+    // Qt tells the screen reader that the grid took the focus once this
+    // handler has returned; the focus square follows.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (hasFocus()) {
+                kerroKohdistus();
+            }
+        },
+        Qt::QueuedConnection);
+}
+
+void RuudukkoWidget::focusOutEvent(QFocusEvent* tapahtuma) {
+    QWidget::focusOutEvent(tapahtuma);
+    paivitaKehys();
+}
+
+void RuudukkoWidget::paivitaKehys() {
+    const int kehyksessa = hasFocus() && nappaimisto_ ? kohdistettu_ : 0;
+    for (RuutuWidget* s : solut_) {
+        s->asetaKehys(s->numero() == kehyksessa);
+    }
+}
+
+void RuudukkoWidget::kerroKohdistus() const {
+    QAccessibleEvent tapahtuma(solu(kohdistettu_), QAccessible::Focus);
+    QAccessible::updateAccessibility(&tapahtuma);
 }
 
 } // namespace sorvik

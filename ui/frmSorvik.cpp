@@ -4,6 +4,7 @@
 #include "Kuvat.h"
 #include "Lomake.h"
 #include "Ruudukko.h"
+#include "Saavutettavuus.h"
 #include "Viestilaatikko.h"
 #include "frmAsetukset.h"
 #include "frmParhaatTulokset.h"
@@ -190,10 +191,10 @@ void frmSorvik::rakennaIkkuna() {
     viiva->setFrameShadow(QFrame::Sunken);
     viiva->setGeometry(Twipit(-240, 0, 8775, 35));
 
-    imgPelaaja_ = new RuudukkoWidget(QStringLiteral("Oma ruudukko"), alue);
+    imgPelaaja_ = new RuudukkoWidget(Ruudukko::Pelaaja, alue);
     imgPelaaja_->setObjectName(QStringLiteral("imgPelaaja"));
     imgPelaaja_->move(Twipit(120, 240, 0, 0).topLeft());
-    imgKone_ = new RuudukkoWidget(QStringLiteral("Vastustajan ruudukko"), alue);
+    imgKone_ = new RuudukkoWidget(Ruudukko::Kone, alue);
     imgKone_->setObjectName(QStringLiteral("imgKone"));
     imgKone_->move(Twipit(3960, 240, 0, 0).topLeft());
     connect(imgPelaaja_, &RuudukkoWidget::hiiriYlos, this,
@@ -204,7 +205,7 @@ void frmSorvik::rakennaIkkuna() {
     fraOhje_ = new QGroupBox(QStringLiteral("Toimintaohje"), alue);
     fraOhje_->setObjectName(QStringLiteral("fraOhje"));
     fraOhje_->setGeometry(Twipit(120, 4080, 6015, 855));
-    lblOhje_ = new QLabel(fraOhje_);
+    lblOhje_ = new Tilarivi(fraOhje_);
     lblOhje_->setObjectName(QStringLiteral("lblOhje"));
     lblOhje_->setTextFormat(Qt::PlainText);
     lblOhje_->setWordWrap(true);
@@ -223,11 +224,15 @@ void frmSorvik::rakennaIkkuna() {
         cmdPainike_[i] = painike;
     }
     cmdPainike_[0]->setDefault(true);
-    cmdPainike_[0]->setFocus();
-    // Enter presses the window's default button, wherever the focus is.
+    QWidget::setTabOrder(imgPelaaja_, imgKone_);
+    QWidget::setTabOrder(imgKone_, cmdPainike_[0]);
+    QWidget::setTabOrder(cmdPainike_[0], cmdPainike_[1]);
+    // A focused button takes Enter; elsewhere Enter presses the default button
+    // (a grid keeps it for its focus square).
     for (const auto avain : {Qt::Key_Return, Qt::Key_Enter}) {
         auto* enter = new QShortcut(QKeySequence(avain), this);
-        connect(enter, &QShortcut::activated, this, [this] { peli_.cmdPainike_Click(0); });
+        connect(enter, &QShortcut::activated, this,
+                [this] { peli_.cmdPainike_Click(focusWidget() == cmdPainike_[1] ? 1 : 0); });
     }
 }
 

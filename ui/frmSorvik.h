@@ -128,8 +128,6 @@ private:
 
     // The computer's pause waits in this loop; quitting ends it at once.
     QPointer<QEventLoop> odotus_;
-    // Where the focus was when the window was disabled for a new game.
-    QPointer<QWidget> fokus_;
 };
 
 } // namespace sorvik

@@ -84,14 +84,12 @@ void frmSorvik::SalliValikko(Valikko v, bool sallittu) {
 }
 
 void frmSorvik::SalliPaaikkuna(bool sallittu) {
-    // Disabling the window takes the focus away; give it back where it was,
-    // so that a new game does not leave a grid square looking selected.
-    if (!sallittu && focusWidget() != nullptr) {
-        fokus_ = focusWidget();
-    }
     setEnabled(sallittu);
-    if (sallittu && fokus_ && fokus_->isVisible()) {
-        fokus_->setFocus();
+    // A new game starts with the focus on the window itself: no square shows
+    // a focus frame, Enter presses the default button and the first Tab
+    // reaches the player's grid.
+    if (sallittu) {
+        setFocus(Qt::OtherFocusReason);
     }
 }
 

@@ -9,7 +9,6 @@
 int main(int argc, char* argv[]) {
     QApplication sovellus(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sorvik"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Sorvik"));
     // The desktop finds the launcher and the icon by this id (the app id on
     // Wayland); every window shows the same icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(SORVIK_SOVELLUSTUNNUS));

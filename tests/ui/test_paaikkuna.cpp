@@ -31,30 +31,6 @@ int PainikkeitaKaytossa(const frmSorvik& w) {
            static_cast<int>(w.cmdPainike(1)->isEnabled());
 }
 
-// The player's grid as it stands: states and pictures.
-struct Lauta {
-    sorvik::Ruudut tilat;
-    std::vector<Kuva> kuvat;
-    bool operator==(const Lauta&) const = default;
-};
-
-Lauta PelaajanLauta(frmSorvik& w) {
-    Lauta l{w.peli().PelaajanRuudut(), {}};
-    for (int n = 1; n <= sorvik::Ruutuja; ++n) {
-        l.kuvat.push_back(w.imgPelaaja()->kuva(n));
-    }
-    return l;
-}
-
-bool PelaajanLautaTyhja(frmSorvik& w) {
-    for (int n = 1; n <= sorvik::Ruutuja; ++n) {
-        if (w.peli().PelaajanRuudut()[n] != Tila::Vesi || w.imgPelaaja()->kuva(n) != Kuva::Vesi) {
-            return false;
-        }
-    }
-    return true;
-}
-
 } // namespace
 
 class TestPaaikkuna : public QObject {

@@ -176,6 +176,45 @@ inline int JataKoneelleYksiSukellusvene(Peli& peli) {
     return viimeinen;
 }
 
+// The player's grid as it stands: states and pictures.
+struct Lauta {
+    sorvik::Ruudut tilat;
+    std::vector<Kuva> kuvat;
+    bool operator==(const Lauta&) const = default;
+};
+
+inline Lauta PelaajanLauta(frmSorvik& w) {
+    Lauta l{w.peli().PelaajanRuudut(), {}};
+    for (int n = 1; n <= sorvik::Ruutuja; ++n) {
+        l.kuvat.push_back(w.imgPelaaja()->kuva(n));
+    }
+    return l;
+}
+
+inline bool PelaajanLautaTyhja(frmSorvik& w) {
+    for (int n = 1; n <= sorvik::Ruutuja; ++n) {
+        if (w.peli().PelaajanRuudut()[n] != Tila::Vesi || w.imgPelaaja()->kuva(n) != Kuva::Vesi) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Leaves the player one submarine afloat, every other square already shot,
+// so the computer's next shot must sink it; returns the submarine's square.
+inline int JataPelaajalleYksiSukellusvene(Peli& peli) {
+    const int viimeinen = peli.PelaajanLaivat()[sorvik::LaivojaLaivastossa - 1].Ruudut[1];
+    for (int n = 1; n <= sorvik::Ruutuja; ++n) {
+        if (n != viimeinen) {
+            PelinValmistelu::AsetaTila(peli, Ruudukko::Pelaaja, {n},
+                                       peli.PelaajanRuudut()[n] == Tila::Laiva ? Tila::Uponnut
+                                                                               : Tila::Ohi);
+        }
+    }
+    PelinValmistelu::AsetaOsumat(peli, Ruudukko::Pelaaja, sorvik::LaivaRuutuja - 1);
+    return viimeinen;
+}
+
 // The first square of the computer's grid that is no ship.
 inline int KoneenVesiruutu(const Peli& peli) {
     for (int n = 1; n <= sorvik::Ruutuja; ++n) {

@@ -51,21 +51,6 @@ bool PainikkeetKaytossa(const frmSorvik& w) {
            Toiminto(w, "mUusiPeli")->isEnabled();
 }
 
-// Leaves the player one submarine afloat, every other square already shot,
-// so the computer's next shot must sink it; returns the submarine's square.
-int JataPelaajalleYksiSukellusvene(Peli& peli) {
-    const int viimeinen = peli.PelaajanLaivat()[sorvik::LaivojaLaivastossa - 1].Ruudut[1];
-    for (int n = 1; n <= sorvik::Ruutuja; ++n) {
-        if (n != viimeinen) {
-            PelinValmistelu::AsetaTila(peli, Ruudukko::Pelaaja, {n},
-                                       peli.PelaajanRuudut()[n] == Tila::Laiva ? Tila::Uponnut
-                                                                               : Tila::Ohi);
-        }
-    }
-    PelinValmistelu::AsetaOsumat(peli, Ruudukko::Pelaaja, sorvik::LaivaRuutuja - 1);
-    return viimeinen;
-}
-
 } // namespace
 
 class TestPaaikkunaPeli : public QObject {

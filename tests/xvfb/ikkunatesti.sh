@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# Starts the game under Xvfb with an empty settings folder, waits for the main
-# window, checks its size, takes a screenshot and ends the program.
+# Starts the game under Xvfb with an empty settings folder and a private
+# accessibility bus, waits for the main window, checks its size and the
+# window-system captions, places the whole fleet and fires one shot with the
+# keyboard alone, reading the status line as a screen reader would, takes
+# screenshots and ends the program.
 #
 #   ikkunatesti.sh <sorvik-ohjelma> <artefaktikansio>
 #
-# Exit codes: 0 passed, 1 failed, 77 skipped (xvfb-run or xdotool missing).
+# Exit codes: 0 passed, 1 failed, 77 skipped (a tool missing).
 
 set -u
 
@@ -19,16 +22,28 @@ virhe() {
     exit 1
 }
 
+# The system's Python, where the accessibility bindings are installed.
+PYTHON=/usr/bin/python3
+[[ -x $PYTHON ]] || PYTHON=python3
+VAYLA=
+for polku in /usr/libexec/at-spi-bus-launcher /usr/lib/at-spi2-core/at-spi-bus-launcher; do
+    [[ -x $polku ]] && VAYLA=$polku && break
+done
+
 if [[ ${1-} != --sisalla ]]; then
     [[ $# -eq 2 ]] || virhe "käyttö: $0 <sorvik-ohjelma> <artefaktikansio>"
-    for tyokalu in xvfb-run xdotool; do
+    for tyokalu in xvfb-run xdotool xprop dbus-run-session; do
         if ! command -v "$tyokalu" >/dev/null 2>&1; then
             echo "Ohitetaan: $tyokalu puuttuu."
             exit 77
         fi
     done
+    if ! "$PYTHON" -c 'import pyatspi' 2>/dev/null || [[ -z $VAYLA ]]; then
+        echo "Ohitetaan: saavutettavuusväylä (at-spi2-core, python3-pyatspi) puuttuu."
+        exit 77
+    fi
     [[ -x $1 ]] || virhe "ohjelmaa $1 ei ole"
-    exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" --sisalla "$1" "$2"
+    exec xvfb-run -a -s "-screen 0 1024x768x24" dbus-run-session -- bash "$0" --sisalla "$1" "$2"
 fi
 
 # --- Inside the virtual X server ----------------------------------------------
@@ -50,11 +65,14 @@ lopeta() {
         kill -0 "$pid" 2>/dev/null && kill -KILL "$pid" 2>/dev/null
         wait "$pid" 2>/dev/null
     fi
+    [[ -n ${vayla-} ]] && kill "$vayla" 2>/dev/null
     rm -rf "$koti"
 }
 trap lopeta EXIT
 
-XDG_CONFIG_HOME=$koti QT_QPA_PLATFORM=xcb "$ohjelma" &
+"$VAYLA" --launch-immediately >/dev/null 2>&1 &
+vayla=$!
+XDG_CONFIG_HOME=$koti QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$ohjelma" &
 pid=$!
 
 ikkuna=$(timeout "$ODOTUS_S" xdotool search --sync --onlyvisible --name '^Sorvik$' 2>/dev/null |
@@ -88,5 +106,105 @@ fi
 ((leveys >= LEVEYS - TOLERANSSI && leveys <= LEVEYS + TOLERANSSI)) ||
     virhe "leveys $leveys, odotettiin noin $LEVEYS"
 ((korkeus > ALUEEN_KORKEUS)) || virhe "korkeus $korkeus, odotettiin yli $ALUEEN_KORKEUS"
+
+# --- Captions as the window system shows them ---------------------------------
+
+otsikko() {
+    xprop -id "$1" _NET_WM_NAME | sed -n 's/^_NET_WM_NAME(UTF8_STRING) = "\(.*\)"$/\1/p'
+}
+
+# Waits for a window with exactly this caption and checks its _NET_WM_NAME.
+odota_ikkunaa() {
+    local tunnus
+    tunnus=$(timeout 10 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
+    [[ -n $tunnus ]] || virhe "ikkunaa otsikolla \"$1\" ei näkynyt"
+    [[ $(otsikko "$tunnus") == "$1" ]] || virhe "_NET_WM_NAME \"$(otsikko "$tunnus")\", odotettiin \"$1\""
+    echo "$tunnus"
+}
+
+# Waits until no window with this caption is shown any more.
+odota_sulkeutumista() {
+    for _ in $(seq 50); do
+        xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
+        sleep 0.1
+    done
+    virhe "ikkuna \"$1\" ei sulkeutunut"
+}
+
+[[ $(otsikko "$ikkuna") == Sorvik ]] || virhe "pääikkunan _NET_WM_NAME \"$(otsikko "$ikkuna")\""
+xdotool windowfocus --sync "$ikkuna"
+xdotool key alt+n p
+odota_ikkunaa "Parhaat tulokset" >/dev/null
+xdotool key Escape
+odota_sulkeutumista "Parhaat tulokset"
+# Without a window manager the focus does not return by itself.
+xdotool windowfocus --sync "$ikkuna"
+xdotool key alt+l
+odota_ikkunaa "Lopeta" >/dev/null
+xdotool key Escape
+odota_sulkeutumista "Lopeta"
+xdotool windowfocus --sync "$ikkuna"
+kill -0 "$pid" 2>/dev/null || virhe "ohjelma päättyi, vaikka lopetus peruttiin"
+echo "Otsikot oikein."
+
+# --- A fleet and a shot with the keyboard alone ---------------------------------
+
+lue() {
+    "$PYTHON" "$(dirname "$0")/saavutettava.py" "$@"
+}
+
+# Reads the status line until it shows the expected text.
+odota_ohjetta() {
+    local ohje=
+    for _ in $(seq 30); do
+        ohje=$(lue ohje) || virhe "tilarivin luku epäonnistui"
+        [[ $ohje == "$1" ]] && return 0
+        sleep 0.1
+    done
+    virhe "tilarivi \"$ohje\", odotettiin \"$1\""
+}
+
+# Moves the focus square from `kohdalla` to square $1 with the arrow keys.
+kohdalla=1
+siirry() {
+    local rivi=$(((kohdalla - 1) / 10)) sarake=$(((kohdalla - 1) % 10))
+    local uusi_rivi=$((($1 - 1) / 10)) uusi_sarake=$((($1 - 1) % 10)) nappaimet=()
+    while ((rivi < uusi_rivi)); do nappaimet+=(Down) && ((rivi += 1)); done
+    while ((rivi > uusi_rivi)); do nappaimet+=(Up) && ((rivi -= 1)); done
+    while ((sarake < uusi_sarake)); do nappaimet+=(Right) && ((sarake += 1)); done
+    while ((sarake > uusi_sarake)); do nappaimet+=(Left) && ((sarake -= 1)); done
+    ((${#nappaimet[@]} == 0)) || xdotool key --delay 15 "${nappaimet[@]}"
+    kohdalla=$1
+}
+
+odota_ohjetta "Sijoita lentotukialuksesi (pituus 4 ruutua) vasemmanpuoleiseen ruudukkoon."
+xdotool key Tab
+kohdistus=$(lue kohdistus)
+[[ $kohdistus == "A1, vesi" ]] || virhe "ensimmäinen sarkain ei vienyt omaan ruutuun A1 vaan: $kohdistus"
+# Square and key per ship: Space lays it rightwards, Shift+Space downwards.
+for laiva in 61:shift+space 8:space 45:shift+Return 30:Return 95:shift+space 1:space \
+    100:space 98:shift+space 33:Return 68:space; do
+    siirry "${laiva%%:*}"
+    xdotool key "${laiva##*:}"
+    if [[ $laiva == 61:* ]]; then
+        odota_ohjetta "Sijoita 1. risteilijäsi (pituus 3 ruutua) vasemmanpuoleiseen ruudukkoon."
+        [[ $(lue ruutu "Oma ruudukko" 91) == "A10, oma laiva" ]] ||
+            virhe "ruutu A10 ei ole oma laiva"
+    fi
+done
+readonly VUORO="Sinun vuorosi. Valitse oikeanpuoleisesta ruudukosta ammuttava ruutu."
+odota_ohjetta "$VUORO"
+if command -v import >/dev/null 2>&1; then
+    sleep 0.3
+    import -window root "$artefaktit/nappaimisto.png" || echo "Kuvakaappaus epäonnistui." >&2
+fi
+
+xdotool key Tab Return
+sleep 1.5 # the computer answers after its one-second pause
+odota_ohjetta "$VUORO"
+laukaus=$(lue ruutu "Vastustajan ruudukko" 1)
+[[ $laukaus =~ ^A1,\ (ohi|osuma),\ viimeisin\ laukaus$ ]] || virhe "laukaus ei osunut ruutuun A1: \"$laukaus\""
+echo "Näppäimistöpeli: laivasto sijoitettu ja ruutuun A1 ammuttu ($laukaus)."
+
 echo "Ikkunatesti läpäisty."
 exit 0

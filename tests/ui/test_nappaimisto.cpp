@@ -260,7 +260,8 @@ private slots:
         } else {
             // The computer's last shot must sink the last ship; the reserved
             // squares it did not need are reserved again afterwards.
-            const std::vector<int> varatut = RuudutTilassa(w.peli().PelaajanRuudut(), Tila::Varattu);
+            const std::vector<int> varatut =
+                RuudutTilassa(w.peli().PelaajanRuudut(), Tila::Varattu);
             const int viimeinen = JataPelaajalleYksiSukellusvene(w.peli());
             Vastaaja vastaaja;
             Napsauta(w.imgKone(), KoneenVesiruutu(w.peli()));

@@ -36,7 +36,14 @@ VALE
         "$juuri/usr/games/sorvik" 2>"$tyo/xvfb-stderr" &
     pid=$!
     trap 'kill $pid 2>/dev/null; wait $pid 2>/dev/null || true' EXIT
-    ikkuna=$(timeout "$ODOTUS_S" xdotool search --sync --onlyvisible --name '^Sorvik$' | head -n 1)
+    # Asked again until the deadline: xdotool gives up at once when a window
+    # vanishes under its search.
+    ikkuna=
+    loppu=$((SECONDS + ODOTUS_S))
+    while [[ -z $ikkuna ]] && ((SECONDS < loppu)); do
+        ikkuna=$(xdotool search --onlyvisible --name '^Sorvik$' 2>/dev/null | head -n 1 || true)
+        [[ -n $ikkuna ]] || sleep 0.1
+    done
     [[ -n $ikkuna ]] || virhe "Xvfb: ikkunaa \"Sorvik\" ei näkynyt"
     xdotool windowfocus --sync "$ikkuna"
     xdotool key --window "$ikkuna" F1

@@ -70,13 +70,25 @@ lopeta() {
 }
 trap lopeta EXIT
 
+# The first shown window with exactly this caption, within `$2` seconds.
+# xdotool gives up at once when a window vanishes under its search (as the
+# program's start-up windows may), so it is asked again until the deadline.
+etsi_ikkuna() {
+    local loppu=$((SECONDS + $2)) tunnus
+    while ((SECONDS < loppu)); do
+        tunnus=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
+        [[ -n $tunnus ]] && echo "$tunnus" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
 "$VAYLA" --launch-immediately >/dev/null 2>&1 &
 vayla=$!
 XDG_CONFIG_HOME=$koti QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$ohjelma" &
 pid=$!
 
-ikkuna=$(timeout "$ODOTUS_S" xdotool search --sync --onlyvisible --name '^Sorvik$' 2>/dev/null |
-    head -n 1)
+ikkuna=$(etsi_ikkuna Sorvik "$ODOTUS_S")
 [[ -n $ikkuna ]] || virhe "ikkunaa \"Sorvik\" ei näkynyt $ODOTUS_S sekunnissa"
 kill -0 "$pid" 2>/dev/null || virhe "ohjelma päättyi ennen aikojaan"
 
@@ -116,7 +128,7 @@ otsikko() {
 # Waits for a window with exactly this caption and checks its _NET_WM_NAME.
 odota_ikkunaa() {
     local tunnus
-    tunnus=$(timeout 10 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
+    tunnus=$(etsi_ikkuna "$1" 10)
     [[ -n $tunnus ]] || virhe "ikkunaa otsikolla \"$1\" ei näkynyt"
     [[ $(otsikko "$tunnus") == "$1" ]] || virhe "_NET_WM_NAME \"$(otsikko "$tunnus")\", odotettiin \"$1\""
     echo "$tunnus"

@@ -16,7 +16,6 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
-#include <QEventLoop>
 #include <QFileInfo>
 #include <QFrame>
 #include <QGroupBox>

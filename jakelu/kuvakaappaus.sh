@@ -18,7 +18,12 @@ if [[ ${1-} != --sisalla ]]; then
         exit 2
     }
     kuva=${2:-$(dirname "$(realpath "$0")")/kuvakaappaus.png}
-    exec xvfb-run -a -s "-screen 0 1600x1000x24" bash "$0" --sisalla "$(realpath "$1")" "$kuva"
+    # shellcheck source=../tests/xvfb/xpalvelin.sh
+    . "$(dirname "$0")/../tests/xvfb/xpalvelin.sh"
+    trap lopeta_xvfb EXIT
+    kaynnista_xvfb 1600x1000x24
+    bash "$0" --sisalla "$(realpath "$1")" "$kuva"
+    exit
 fi
 
 ohjelma=$2

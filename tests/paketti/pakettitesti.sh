@@ -19,7 +19,9 @@ virhe() {
 }
 
 # --- The game under Xvfb: the window maps, F1 asks the desktop to open the
-# unpacked readme (run by xvfb-run from below) ---------------------------------
+# unpacked readme (run from below on a virtual X server) ------------------------
+# shellcheck source=../xvfb/xpalvelin.sh
+. "$(dirname "$0")/../xvfb/xpalvelin.sh"
 if [[ ${1-} == --xvfb ]]; then
     juuri=$2
     tyo=$3
@@ -36,14 +38,7 @@ VALE
         "$juuri/usr/games/sorvik" 2>"$tyo/xvfb-stderr" &
     pid=$!
     trap 'kill $pid 2>/dev/null; wait $pid 2>/dev/null || true' EXIT
-    # Asked again until the deadline: xdotool gives up at once when a window
-    # vanishes under its search.
-    ikkuna=
-    loppu=$((SECONDS + ODOTUS_S))
-    while [[ -z $ikkuna ]] && ((SECONDS < loppu)); do
-        ikkuna=$(xdotool search --onlyvisible --name '^Sorvik$' 2>/dev/null | head -n 1 || true)
-        [[ -n $ikkuna ]] || sleep 0.1
-    done
+    ikkuna=$(etsi_ikkuna Sorvik "$ODOTUS_S" || true)
     [[ -n $ikkuna ]] || virhe "Xvfb: ikkunaa \"Sorvik\" ei näkynyt"
     xdotool windowfocus --sync "$ikkuna"
     xdotool key --window "$ikkuna" F1
@@ -66,6 +61,7 @@ weston_pid=
 # shellcheck disable=SC2317 # run by the EXIT trap
 siivoa() {
     [[ -n $weston_pid ]] && kill "$weston_pid" 2>/dev/null && wait "$weston_pid" 2>/dev/null
+    lopeta_xvfb
     rm -rf "$tyo"
 }
 trap siivoa EXIT
@@ -125,7 +121,9 @@ echo "man: $(find "$juuri/usr/share/man" -name '*.6.gz' | wc -l) sivua ilman var
 lintian --fail-on error "$paketti" 2> >(grep -v 'root privileges' >&2) || virhe "lintian löysi virheitä"
 
 echo "== Xvfb"
-xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" --xvfb "$juuri" "$tyo/xvfb"
+kaynnista_xvfb 1024x768x24
+bash "$0" --xvfb "$juuri" "$tyo/xvfb"
+lopeta_xvfb
 if [[ -s $tyo/xvfb/xvfb-stderr ]]; then
     cat "$tyo/xvfb/xvfb-stderr" >&2
     virhe "Xvfb: ohjelma kirjoitti virhetulosteeseen"

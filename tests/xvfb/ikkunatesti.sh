@@ -32,7 +32,7 @@ done
 
 if [[ ${1-} != --sisalla ]]; then
     [[ $# -eq 2 ]] || virhe "käyttö: $0 <sorvik-ohjelma> <artefaktikansio>"
-    for tyokalu in xvfb-run xdotool xprop dbus-run-session; do
+    for tyokalu in Xvfb xdotool xprop dbus-run-session; do
         if ! command -v "$tyokalu" >/dev/null 2>&1; then
             echo "Ohitetaan: $tyokalu puuttuu."
             exit 77
@@ -43,7 +43,12 @@ if [[ ${1-} != --sisalla ]]; then
         exit 77
     fi
     [[ -x $1 ]] || virhe "ohjelmaa $1 ei ole"
-    exec xvfb-run -a -s "-screen 0 1024x768x24" dbus-run-session -- bash "$0" --sisalla "$1" "$2"
+    # shellcheck source=xpalvelin.sh
+    . "$(dirname "$0")/xpalvelin.sh"
+    trap lopeta_xvfb EXIT
+    kaynnista_xvfb 1024x768x24 || exit 1
+    dbus-run-session -- bash "$0" --sisalla "$1" "$2"
+    exit
 fi
 
 # --- Inside the virtual X server ----------------------------------------------
@@ -70,18 +75,8 @@ lopeta() {
 }
 trap lopeta EXIT
 
-# The first shown window with exactly this caption, within `$2` seconds.
-# xdotool gives up at once when a window vanishes under its search (as the
-# program's start-up windows may), so it is asked again until the deadline.
-etsi_ikkuna() {
-    local loppu=$((SECONDS + $2)) tunnus
-    while ((SECONDS < loppu)); do
-        tunnus=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
-        [[ -n $tunnus ]] && echo "$tunnus" && return 0
-        sleep 0.1
-    done
-    return 1
-}
+# shellcheck source=xpalvelin.sh
+. "$(dirname "$0")/xpalvelin.sh"
 
 "$VAYLA" --launch-immediately >/dev/null 2>&1 &
 vayla=$!

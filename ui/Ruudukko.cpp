@@ -225,9 +225,7 @@ QWidget* RuudukkoWidget::ruutu(int ruutu) const {
 }
 
 QPoint RuudukkoWidget::ruudunPaikka(int ruutu) {
-    const int rivi = (ruutu - 1) / Sivu;
-    const int sarake = (ruutu - 1) % Sivu;
-    return {Vali * sarake, Vali * rivi};
+    return {Vali * (sorvik::Sarake(ruutu) - 1), Vali * (sorvik::Rivi(ruutu) - 1)};
 }
 
 int RuudukkoWidget::ruutuKohdassa(QPoint paikka) {
@@ -244,8 +242,8 @@ QString RuudukkoWidget::ruudunTunnus(int ruutu) {
     if (!kelvollinen(ruutu)) {
         return {};
     }
-    const auto sarake = static_cast<char16_t>(u'A' + (ruutu - 1) % Sivu);
-    return QString(QChar(sarake)) + QString::number((ruutu - 1) / Sivu + 1);
+    const auto sarake = static_cast<char16_t>(u'A' + sorvik::Sarake(ruutu) - 1);
+    return QString(QChar(sarake)) + QString::number(sorvik::Rivi(ruutu));
 }
 
 // A press starts a gesture on its square unless another button is already

@@ -22,14 +22,13 @@ void Nappain(frmSorvik& w, Qt::Key avain, Qt::KeyboardModifiers muut = Qt::NoMod
 void Siirry(frmSorvik& w, RuudukkoWidget* ruudukko, int ruutu) {
     QCOMPARE(QApplication::focusWidget(), ruudukko);
     while (ruudukko->kohdistettu() != ruutu) {
-        const int nyt = ruudukko->kohdistettu() - 1;
-        const int kohde = ruutu - 1;
+        const int nyt = ruudukko->kohdistettu();
         Qt::Key avain = Qt::Key_Right;
-        if (nyt / 10 < kohde / 10) {
+        if (sorvik::Rivi(nyt) < sorvik::Rivi(ruutu)) {
             avain = Qt::Key_Down;
-        } else if (nyt / 10 > kohde / 10) {
+        } else if (sorvik::Rivi(nyt) > sorvik::Rivi(ruutu)) {
             avain = Qt::Key_Up;
-        } else if (nyt % 10 > kohde % 10) {
+        } else if (sorvik::Sarake(nyt) > sorvik::Sarake(ruutu)) {
             avain = Qt::Key_Left;
         }
         Nappain(w, avain);

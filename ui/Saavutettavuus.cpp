@@ -2,7 +2,9 @@
 
 #include "Ruudukko.h"
 
+#include <QAccessibleObject>
 #include <QAccessibleWidget>
+#include <QApplication>
 
 namespace sorvik {
 
@@ -90,17 +92,65 @@ public:
     }
 };
 
-// The status line's text is its name; changing it tells the screen reader.
+// The status line's text is its name; its last child is the notification.
 class TilarivinLiittyma : public QAccessibleWidget {
 public:
     explicit TilarivinLiittyma(Tilarivi* rivi) : QAccessibleWidget(rivi, QAccessible::StatusBar) {}
 
     [[nodiscard]] QString text(QAccessible::Text laji) const override {
         if (laji == QAccessible::Name) {
-            return static_cast<QLabel*>(widget())->text();
+            return rivi()->text();
         }
         return QAccessibleWidget::text(laji);
     }
+
+    [[nodiscard]] int childCount() const override { return QAccessibleWidget::childCount() + 1; }
+
+    [[nodiscard]] QAccessibleInterface* child(int indeksi) const override {
+        if (indeksi == QAccessibleWidget::childCount()) {
+            return QAccessible::queryAccessibleInterface(rivi()->ilmoitus());
+        }
+        return QAccessibleWidget::child(indeksi);
+    }
+
+    [[nodiscard]] int indexOfChild(const QAccessibleInterface* lapsi) const override {
+        if (lapsi != nullptr && lapsi->object() == rivi()->ilmoitus()) {
+            return QAccessibleWidget::childCount();
+        }
+        return QAccessibleWidget::indexOfChild(lapsi);
+    }
+
+private:
+    [[nodiscard]] Tilarivi* rivi() const { return static_cast<Tilarivi*>(widget()); }
+};
+
+// The notification says the latest announcement and covers the status line.
+class IlmoituksenLiittyma : public QAccessibleObject {
+public:
+    explicit IlmoituksenLiittyma(TilarivinIlmoitus* ilmoitus) : QAccessibleObject(ilmoitus) {}
+
+    [[nodiscard]] QAccessibleInterface* parent() const override {
+        return QAccessible::queryAccessibleInterface(rivi());
+    }
+    [[nodiscard]] int childCount() const override { return 0; }
+    [[nodiscard]] QAccessibleInterface* child(int) const override { return nullptr; }
+    [[nodiscard]] int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    [[nodiscard]] QString text(QAccessible::Text laji) const override {
+        return laji == QAccessible::Name ? rivi()->ilmoitusteksti() : QString();
+    }
+    [[nodiscard]] QAccessible::Role role() const override { return QAccessible::Notification; }
+    [[nodiscard]] QAccessible::State state() const override {
+        QAccessible::State tila;
+        tila.invisible = !rivi()->isVisible();
+        return tila;
+    }
+    [[nodiscard]] QRect rect() const override {
+        const Tilarivi* r = rivi();
+        return {r->mapToGlobal(QPoint(0, 0)), r->size()};
+    }
+
+private:
+    [[nodiscard]] Tilarivi* rivi() const { return static_cast<Tilarivi*>(object()->parent()); }
 };
 
 // Qt's accessibility cache owns the interfaces a factory returns.
@@ -113,6 +163,9 @@ QAccessibleInterface* Tehdas(const QString&, QObject* olio) {
     }
     if (auto* rivi = qobject_cast<Tilarivi*>(olio)) {
         return new TilarivinLiittyma(rivi);
+    }
+    if (auto* ilmoitus = qobject_cast<TilarivinIlmoitus*>(olio)) {
+        return new IlmoituksenLiittyma(ilmoitus);
     }
     return nullptr;
 }
@@ -134,6 +187,23 @@ QString RuudunNimi(int ruutu, Kuva kuva, const QString& laivanSana) {
 
 Tilarivi::Tilarivi(QWidget* vanhempi) : QLabel(vanhempi) {
     AsennaSaavutettavuus();
+}
+
+void Tilarivi::naytaTeksti(const QString& teksti, const QString& edelle) {
+    const bool uusi = text() != teksti;
+    if (uusi) {
+        setText(teksti);
+    }
+    if (teksti == ilmoitettu_ || !isActiveWindow() ||
+        QApplication::activeModalWidget() != nullptr) {
+        return;
+    }
+    ilmoitettu_ = teksti;
+    ilmoitusteksti_ = uusi && !edelle.isEmpty() ? edelle + QStringLiteral(". ") + teksti : teksti;
+    if (QAccessible::isActive()) {
+        QAccessibleEvent nakyviin(&ilmoitus_, QAccessible::ObjectShow);
+        QAccessible::updateAccessibility(&nakyviin);
+    }
 }
 
 } // namespace sorvik

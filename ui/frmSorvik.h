@@ -5,6 +5,7 @@
 #include "Ikkunapalvelut.h"
 #include "ParhaatTulokset.h"
 #include "Peli.h"
+#include "Saavutettavuus.h"
 #include "Satunnaislahde.h"
 #include "Tyokalut.h"
 
@@ -19,7 +20,6 @@
 class QAction;
 class QEventLoop;
 class QGroupBox;
-class QLabel;
 class QMenu;
 class QPushButton;
 
@@ -58,7 +58,7 @@ public:
     [[nodiscard]] ParhaatTulokset& lista() { return lista_; }
     [[nodiscard]] RuudukkoWidget* imgPelaaja() const { return imgPelaaja_; }
     [[nodiscard]] RuudukkoWidget* imgKone() const { return imgKone_; }
-    [[nodiscard]] QLabel* lblOhje() const { return lblOhje_; }
+    [[nodiscard]] Tilarivi* lblOhje() const { return lblOhje_; }
     [[nodiscard]] QPushButton* cmdPainike(int i) const { return cmdPainike_.at(i); }
     [[nodiscard]] QTimer& tmrAjastin() { return tmrAjastin_; }
 
@@ -110,7 +110,14 @@ private:
     RuudukkoWidget* imgPelaaja_ = nullptr;
     RuudukkoWidget* imgKone_ = nullptr;
     QGroupBox* fraOhje_ = nullptr;
-    QLabel* lblOhje_ = nullptr;
+    Tilarivi* lblOhje_ = nullptr;
+    // The focus square and its name at the latest tick.
+    struct KohdistettuRuutu {
+        const RuudukkoWidget* ruudukko = nullptr;
+        int ruutu = 0;
+        QString nimi;
+    };
+    KohdistettuRuutu kohdistettu_;
     std::array<QPushButton*, 2> cmdPainike_{};
     QTimer tmrAjastin_;
 

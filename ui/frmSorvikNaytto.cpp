@@ -7,14 +7,15 @@
 #include "Viestilaatikko.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QEventLoop>
-#include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace sorvik {
 
@@ -47,10 +48,17 @@ void frmSorvik::AsetaRuudunKursori(Ruudukko r, int ruutu, Kursori kursori) {
 }
 
 void frmSorvik::AsetaOhjeteksti(const std::string& teksti) {
-    const QString uusi = QString::fromStdString(teksti);
-    if (lblOhje_->text() != uusi) {
-        lblOhje_->setText(uusi);
+    // Called on every tick: a focus square whose name changed since the last
+    // tick was changed by the player's own move, and is named first.
+    KohdistettuRuutu nyt;
+    if (auto* ruudukko = qobject_cast<RuudukkoWidget*>(QApplication::focusWidget())) {
+        nyt = {ruudukko, ruudukko->kohdistettu(),
+               ruudukko->ruutu(ruudukko->kohdistettu())->accessibleName()};
     }
+    const bool muuttui = nyt.ruudukko != nullptr && nyt.ruudukko == kohdistettu_.ruudukko &&
+                         nyt.ruutu == kohdistettu_.ruutu && nyt.nimi != kohdistettu_.nimi;
+    lblOhje_->naytaTeksti(QString::fromStdString(teksti), muuttui ? nyt.nimi : QString());
+    kohdistettu_ = std::move(nyt);
 }
 
 void frmSorvik::AsetaOsoitin(Osoitin osoitin) {

@@ -12,7 +12,8 @@
 namespace testi {
 
 // Each event as "kind: name of its object"; kinds are "nimi" (name changed),
-// "kohdistus" (focus) and "hälytys" (alert).
+// "kohdistus" (focus), "hälytys" (alert) and "ilmoitus" (an object shown:
+// the status line's notification).
 class Kuuntelija {
 public:
     Kuuntelija() {
@@ -29,6 +30,9 @@ public:
                 break;
             case QAccessible::Alert:
                 laji = QStringLiteral("hälytys");
+                break;
+            case QAccessible::ObjectShow:
+                laji = QStringLiteral("ilmoitus");
                 break;
             default:
                 return;

@@ -285,12 +285,14 @@ private slots:
         QVERIFY(QApplication::overrideCursor() == nullptr);
     }
 
-    // The status line says when it changes; a message box is an alert; the
+    // The status line says when it changes, and each new text is announced
+    // once as a notification inside it; a message box is an alert; the
     // computer's ships have no names until the loss shows them.
     void ruudunlukijalle() {
         Ikkuna ik;
         frmSorvik& w = *ik;
         Kuuntelija kuuntelija;
+        Tikitys(w);
         Napsauta(w.imgPelaaja(), 61, Qt::RightButton);
         Tikitys(w);
         Tikitys(w);
@@ -298,6 +300,16 @@ private slots:
                  QStringList{Kehotteet()[1]});
         QCOMPARE(Liittyma(w.lblOhje())->text(QAccessible::Name), Kehotteet()[1]);
         QCOMPARE(Liittyma(w.lblOhje())->role(), QAccessible::StatusBar);
+        // With no focus square the announcement is the status text alone.
+        QCOMPARE(Kuuntelija::lajia(QStringLiteral("ilmoitus")),
+                 (QStringList{Kehotteet()[0], Kehotteet()[1]}));
+        QAccessibleInterface* rivi = Liittyma(w.lblOhje());
+        QAccessibleInterface* ilmoitus = rivi->child(rivi->childCount() - 1);
+        QVERIFY(ilmoitus != nullptr);
+        QCOMPARE(ilmoitus->role(), QAccessible::Notification);
+        QCOMPARE(ilmoitus->parent(), rivi);
+        QCOMPARE(rivi->indexOfChild(ilmoitus), rivi->childCount() - 1);
+        QCOMPARE(ilmoitus->text(QAccessible::Name), Kehotteet()[1]);
 
         for (std::size_t i = 1; i < PelaajanSijoitukset().size(); ++i) {
             Napsauta(w.imgPelaaja(), PelaajanSijoitukset()[i].ruutu,
@@ -322,6 +334,53 @@ private slots:
         QCOMPARE(rooli, QAccessible::AlertMessage);
         QVERIFY(Kuuntelija::lajia(QStringLiteral("hälytys")).contains(QStringLiteral("Hävisit")));
         QCOMPARE(koneenNimet(), laivoja);
+    }
+
+    // The news of the player's own move on the focus square is said first;
+    // a text is announced once, and not over an open message box.
+    void ilmoitukset() {
+        Ikkuna ik;
+        frmSorvik& w = *ik;
+        Kuuntelija kuuntelija;
+        Tikitys(w);
+        Nappain(w, Qt::Key_Tab);
+        Siirry(w, w.imgPelaaja(), 61);
+        Tikitys(w);
+        Nappain(w, Qt::Key_Space, Qt::ShiftModifier);
+        Tikitys(w);
+        Tikitys(w);
+        const auto ilmoitukset = [] { return Kuuntelija::lajia(QStringLiteral("ilmoitus")); };
+        QCOMPARE(ilmoitukset(),
+                 (QStringList{Kehotteet()[0], QStringLiteral("A7, oma laiva. ") + Kehotteet()[1]}));
+        // Moving the focus square is no news, and a text said is not repeated.
+        Siirry(w, w.imgPelaaja(), 8);
+        Tikitys(w);
+        QCOMPARE(ilmoitukset().size(), 2);
+        Nappain(w, Qt::Key_Space);
+        Tikitys(w);
+        QCOMPARE(ilmoitukset().size(), 3);
+        QCOMPARE(ilmoitukset().back(), QStringLiteral("H1, oma laiva. ") + Kehotteet()[2]);
+
+        for (std::size_t i = 2; i < PelaajanSijoitukset().size(); ++i) {
+            Napsauta(w.imgPelaaja(), PelaajanSijoitukset()[i].ruutu,
+                     PelaajanSijoitukset()[i].painike);
+        }
+        Tikitys(w);
+        JataPelaajalleYksiSukellusvene(w.peli());
+        QStringList laatikonAikana;
+        Vastaaja vastaaja;
+        vastaaja.kunNahdaan = [&](QWidget*) {
+            Tikitys(w);
+            laatikonAikana = ilmoitukset();
+        };
+        Napsauta(w.imgKone(), KoneenVesiruutu(w.peli()));
+        QCOMPARE(vastaaja.otsikot(), QStringList{QStringLiteral("Hävisit")});
+        const QString loppu = QString::fromStdString(w.peli().Ohjeteksti());
+        QCOMPARE(w.lblOhje()->text(), loppu);
+        QVERIFY(laatikonAikana.filter(loppu).isEmpty());
+        ik.Aktivoi();
+        Tikitys(w);
+        QCOMPARE(ilmoitukset().filter(loppu), QStringList{loppu});
     }
 };
 

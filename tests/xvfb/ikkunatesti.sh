@@ -197,6 +197,11 @@ for laiva in 61:shift+space 8:space 45:shift+Return 30:Return 95:shift+space 1:s
         odota_ohjetta "Sijoita 1. risteilijäsi (pituus 3 ruutua) vasemmanpuoleiseen ruudukkoon."
         [[ $(lue ruutu "Oma ruudukko" 91) == "A10, oma laiva" ]] ||
             virhe "ruutu A10 ei ole oma laiva"
+        # Announced as a notification, after the news of the move when the
+        # key came between two ticks of the game's timer.
+        ilmoitus=$(lue ilmoitus)
+        [[ $ilmoitus == "Sijoita 1. risteilijäsi"* || $ilmoitus == "A7, oma laiva. Sijoita 1. risteilijäsi"* ]] ||
+            virhe "ilmoitus \"$ilmoitus\""
     fi
 done
 readonly VUORO="Sinun vuorosi. Valitse oikeanpuoleisesta ruudukosta ammuttava ruutu."

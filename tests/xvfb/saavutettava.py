@@ -2,6 +2,7 @@
 reader does.
 
     saavutettava.py ohje              the status line
+    saavutettava.py ilmoitus          the status line's latest announcement
     saavutettava.py kohdistus         name of the object with the focus
     saavutettava.py ruutu GRID N      name of square N (1..100) of grid GRID
 """
@@ -40,6 +41,10 @@ def main(argv):
     if argv[0] == "ohje":
         kehys = etsi(app, lambda o: o.getRoleName() == "panel" and o.name == "Toimintaohje")
         print(kehys.getChildAtIndex(0).name)
+    elif argv[0] == "ilmoitus":
+        rivi = etsi(app, lambda o: o.getRoleName() == "status bar")
+        ilmoitus = etsi(rivi, lambda o: o.getRoleName() == "notification")
+        print(ilmoitus.name if ilmoitus is not None else "")
     elif argv[0] == "kohdistus":
         kohde = etsi(app, lambda o: o.getState().contains(pyatspi.STATE_FOCUSED), syvin=True)
         print(kohde.name if kohde is not None else "")

@@ -12,30 +12,33 @@ set -euo pipefail
 readonly SKAALA=2             # device pixels per logical pixel
 readonly ALUEEN_KORKEUS=339   # client area under the menu bar, logical pixels
 
-if [[ ${1-} != --sisalla ]]; then
-    [[ $# -ge 1 && -x $1 ]] || {
-        echo "käyttö: $0 <sorvik-ohjelma> [kuva.png]" >&2
-        exit 2
-    }
-    kuva=${2:-$(dirname "$(realpath "$0")")/kuvakaappaus.png}
-    # shellcheck source=../tests/xvfb/xpalvelin.sh
-    . "$(dirname "$0")/../tests/xvfb/xpalvelin.sh"
-    trap lopeta_xvfb EXIT
-    kaynnista_xvfb 1600x1000x24
-    bash "$0" --sisalla "$(realpath "$1")" "$kuva"
-    exit
-fi
-
-ohjelma=$2
-kuva=$3
+[[ $# -ge 1 && -x $1 ]] || {
+    echo "käyttö: $0 <sorvik-ohjelma> [kuva.png]" >&2
+    exit 2
+}
+ohjelma=$(realpath "$1")
+kuva=${2:-$(dirname "$(realpath "$0")")/kuvakaappaus.png}
+# shellcheck source=../tests/xvfb/xpalvelin.sh
+. "$(dirname "$0")/../tests/xvfb/xpalvelin.sh"
 koti=$(mktemp -d)
+pid=
+# shellcheck disable=SC2317 # run by the EXIT trap
+siivoa() {
+    if [[ -n $pid ]]; then
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    fi
+    lopeta_xvfb
+    rm -rf "$koti"
+}
+trap siivoa EXIT
+kaynnista_xvfb 1600x1000x24
 export XDG_RUNTIME_DIR=$koti/ajo
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 XDG_CONFIG_HOME=$koti QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$SKAALA "$ohjelma" &
 pid=$!
-trap 'kill $pid 2>/dev/null; wait $pid 2>/dev/null || true; rm -rf "$koti"' EXIT
 
-ikkuna=$(timeout 20 xdotool search --sync --onlyvisible --name '^Sorvik$' | head -n 1)
+ikkuna=$(etsi_ikkuna Sorvik 20)
 sleep 1
 eval "$(xdotool getwindowgeometry --shell "$ikkuna" | grep -E '^HEIGHT=[0-9]+$')"
 valikko=$((HEIGHT - ALUEEN_KORKEUS * SKAALA))

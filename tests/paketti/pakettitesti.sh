@@ -18,13 +18,14 @@ virhe() {
     exit 1
 }
 
-# --- The game under Xvfb: the window maps, F1 asks the desktop to open the
-# unpacked readme (run from below on a virtual X server) ------------------------
 # shellcheck source=../xvfb/xpalvelin.sh
 . "$(dirname "$0")/../xvfb/xpalvelin.sh"
-if [[ ${1-} == --xvfb ]]; then
-    juuri=$2
-    tyo=$3
+peli_pid=
+
+# The game under Xvfb: the window maps, F1 asks the desktop to open the
+# unpacked readme.
+tarkista_xvfb() {
+    local juuri=$1 tyo=$2
     mkdir -p "$tyo/koti" "$tyo/polku"
     mkdir -m 700 "$tyo/ajo"
     # Without a desktop session Qt opens files with the first xdg-open on PATH.
@@ -36,8 +37,8 @@ VALE
     env -u XDG_CONFIG_HOME HOME="$tyo/koti" XDG_RUNTIME_DIR="$tyo/ajo" PATH="$tyo/polku:$PATH" \
         QT_QPA_PLATFORM=xcb \
         "$juuri/usr/games/sorvik" 2>"$tyo/xvfb-stderr" &
-    pid=$!
-    trap 'kill $pid 2>/dev/null; wait $pid 2>/dev/null || true' EXIT
+    peli_pid=$!
+    local ikkuna
     ikkuna=$(etsi_ikkuna Sorvik "$ODOTUS_S" || true)
     [[ -n $ikkuna ]] || virhe "Xvfb: ikkunaa \"Sorvik\" ei näkynyt"
     xdotool windowfocus --sync "$ikkuna"
@@ -46,13 +47,22 @@ VALE
         [[ -s $tyo/avatut ]] && break
         sleep 0.1
     done
-    odotettu="$juuri/usr/share/doc/sorvik/readme.txt"
+    local odotettu="$juuri/usr/share/doc/sorvik/readme.txt" avattu
     avattu=$(head -n 1 "$tyo/avatut" 2>/dev/null || true)
     [[ ${avattu#file://} == "$odotettu" ]] ||
         virhe "Xvfb: F1 avasi '${avattu}', odotettiin $odotettu"
     echo "Xvfb: ikkuna näkyi, F1 avasi $avattu"
-    exit 0
-fi
+    lopeta_peli
+}
+
+# shellcheck disable=SC2317 # also run by the EXIT trap
+lopeta_peli() {
+    if [[ -n $peli_pid ]]; then
+        kill "$peli_pid" 2>/dev/null || true
+        wait "$peli_pid" 2>/dev/null || true
+        peli_pid=
+    fi
+}
 
 [[ $# -eq 1 ]] || virhe "käyttö: $0 <käännöskansio>"
 kansio=$(cd "$1" && pwd)
@@ -60,7 +70,11 @@ tyo=$(mktemp -d)
 weston_pid=
 # shellcheck disable=SC2317 # run by the EXIT trap
 siivoa() {
-    [[ -n $weston_pid ]] && kill "$weston_pid" 2>/dev/null && wait "$weston_pid" 2>/dev/null
+    if [[ -n $weston_pid ]]; then
+        kill "$weston_pid" 2>/dev/null || true
+        wait "$weston_pid" 2>/dev/null || true
+    fi
+    lopeta_peli
     lopeta_xvfb
     rm -rf "$tyo"
 }
@@ -122,7 +136,7 @@ lintian --fail-on error "$paketti" 2> >(grep -v 'root privileges' >&2) || virhe 
 
 echo "== Xvfb"
 kaynnista_xvfb 1024x768x24
-bash "$0" --xvfb "$juuri" "$tyo/xvfb"
+tarkista_xvfb "$juuri" "$tyo/xvfb"
 lopeta_xvfb
 if [[ -s $tyo/xvfb/xvfb-stderr ]]; then
     cat "$tyo/xvfb/xvfb-stderr" >&2

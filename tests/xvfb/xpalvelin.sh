@@ -27,9 +27,8 @@ kaynnista_xvfb() {
     local numero=
     for _ in $(seq 100); do
         # The number is written, with a newline, once the server accepts
-        # connections.
-        numero=$(sed -n '1{/^[0-9][0-9]*$/p}' "$XVFB_KANSIO/numero")
-        [[ -n $numero && $(wc -l <"$XVFB_KANSIO/numero") -ge 1 ]] && break
+        # connections; read fails on a line not ended yet.
+        read -r numero <"$XVFB_KANSIO/numero" && [[ $numero =~ ^[0-9]+$ ]] && break
         numero=
         kill -0 "$XVFB_PID" 2>/dev/null || break
         sleep 0.1
@@ -47,8 +46,8 @@ kaynnista_xvfb() {
 # shellcheck disable=SC2317 # run by the caller's EXIT trap
 lopeta_xvfb() {
     if [[ -n $XVFB_PID ]]; then
-        kill "$XVFB_PID" 2>/dev/null
-        wait "$XVFB_PID" 2>/dev/null
+        kill "$XVFB_PID" 2>/dev/null || true
+        wait "$XVFB_PID" 2>/dev/null || true
         XVFB_PID=
     fi
     [[ -n $XVFB_KANSIO ]] && rm -rf "$XVFB_KANSIO"

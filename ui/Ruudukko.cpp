@@ -28,16 +28,12 @@ int painikkeenKoodi(Qt::MouseButton painike) {
     }
 }
 
-bool kelvollinen(int ruutu) {
-    return ruutu >= 1 && ruutu <= RuudukkoWidget::Ruutuja;
-}
-
 // The square an arrow, Home or End key leads to from `ruutu`; the same square
 // at the grid's edge, 0 for any other key.
 int siirronKohde(int ruutu, int avain) {
     constexpr int sivu = RuudukkoWidget::Sivu;
-    const int sarake = (ruutu - 1) % sivu;
-    const int rivi = (ruutu - 1) / sivu;
+    const int sarake = Sarake(ruutu) - 1;
+    const int rivi = Rivi(ruutu) - 1;
     switch (avain) {
     case Qt::Key_Left:
         return sarake > 0 ? ruutu - 1 : ruutu;
@@ -182,7 +178,7 @@ QSize RuudukkoWidget::sizeHint() const {
 }
 
 RuutuWidget* RuudukkoWidget::solu(int ruutu) const {
-    return kelvollinen(ruutu) ? solut_[static_cast<std::size_t>(ruutu - 1)] : nullptr;
+    return OnRuutu(ruutu) ? solut_[static_cast<std::size_t>(ruutu - 1)] : nullptr;
 }
 
 void RuudukkoWidget::asetaKuva(int ruutu, Kuva kuva) {
@@ -225,7 +221,7 @@ QWidget* RuudukkoWidget::ruutu(int ruutu) const {
 }
 
 QPoint RuudukkoWidget::ruudunPaikka(int ruutu) {
-    return {Vali * (sorvik::Sarake(ruutu) - 1), Vali * (sorvik::Rivi(ruutu) - 1)};
+    return {Vali * (Sarake(ruutu) - 1), Vali * (Rivi(ruutu) - 1)};
 }
 
 int RuudukkoWidget::ruutuKohdassa(QPoint paikka) {
@@ -239,11 +235,11 @@ int RuudukkoWidget::ruutuKohdassa(QPoint paikka) {
 }
 
 QString RuudukkoWidget::ruudunTunnus(int ruutu) {
-    if (!kelvollinen(ruutu)) {
+    if (!OnRuutu(ruutu)) {
         return {};
     }
-    const auto sarake = static_cast<char16_t>(u'A' + sorvik::Sarake(ruutu) - 1);
-    return QString(QChar(sarake)) + QString::number(sorvik::Rivi(ruutu));
+    const auto sarake = static_cast<char16_t>(u'A' + Sarake(ruutu) - 1);
+    return QString(QChar(sarake)) + QString::number(Rivi(ruutu));
 }
 
 // A press starts a gesture on its square unless another button is already
@@ -286,7 +282,7 @@ void RuudukkoWidget::vapautettiin(Qt::MouseButton painike, Qt::MouseButtons napi
 // --- Keyboard -------------------------------------------------------------------
 
 void RuudukkoWidget::kohdista(int ruutu) {
-    if (!kelvollinen(ruutu) || ruutu == kohdistettu_) {
+    if (!OnRuutu(ruutu) || ruutu == kohdistettu_) {
         return;
     }
     kohdistettu_ = ruutu;
@@ -302,10 +298,18 @@ void RuudukkoWidget::painaRuutua(int ruutu, int painike) {
     if (!sallittu(ruutu)) {
         return;
     }
+    const QString ennen = solu(ruutu)->accessibleName();
     emit hiiriYlos(ruutu, painike);
     if (painike == 1 && sallittu(ruutu)) {
         emit napsautus(ruutu);
     }
+    if (const QString nyt = solu(ruutu)->accessibleName(); nyt != ennen) {
+        uutinen_ = nyt;
+    }
+}
+
+QString RuudukkoWidget::otaUutinen() {
+    return std::exchange(uutinen_, QString());
 }
 
 bool RuudukkoWidget::event(QEvent* tapahtuma) {

@@ -89,6 +89,8 @@ public:
     void kohdista(int ruutu);
     // What a press of the left (1) or right (2) button on the square would do.
     void painaRuutua(int ruutu, int painike);
+    // The square's new name when such a press changed it, once; then empty.
+    [[nodiscard]] QString otaUutinen();
 
     // The cell's top-left corner in the grid's coordinates.
     [[nodiscard]] static QPoint ruudunPaikka(int ruutu);
@@ -127,6 +129,7 @@ private:
     int kohdistettu_ = 1;
     // The keyboard, not the mouse, gave the latest input: the frame may show.
     bool nappaimisto_ = false;
+    QString uutinen_;
 };
 
 } // namespace sorvik

@@ -95,7 +95,6 @@ frmSorvik::frmSorvik(Ymparisto ymparisto, QWidget* vanhempi)
 
     setObjectName(QStringLiteral("frmSorvik"));
     setWindowTitle(QStringLiteral("Sorvik"));
-    setWindowIcon(OhjelmanKuvake());
     rakennaValikot();
     rakennaIkkuna();
     asetaKorkeus(true);

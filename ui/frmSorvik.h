@@ -111,13 +111,7 @@ private:
     RuudukkoWidget* imgKone_ = nullptr;
     QGroupBox* fraOhje_ = nullptr;
     Tilarivi* lblOhje_ = nullptr;
-    // The focus square and its name at the latest tick.
-    struct KohdistettuRuutu {
-        const RuudukkoWidget* ruudukko = nullptr;
-        int ruutu = 0;
-        QString nimi;
-    };
-    KohdistettuRuutu kohdistettu_;
+
     std::array<QPushButton*, 2> cmdPainike_{};
     QTimer tmrAjastin_;
 

@@ -7,7 +7,6 @@
 #include "Viestilaatikko.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QPushButton>
@@ -15,7 +14,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <utility>
 
 namespace sorvik {
 
@@ -48,17 +46,12 @@ void frmSorvik::AsetaRuudunKursori(Ruudukko r, int ruutu, Kursori kursori) {
 }
 
 void frmSorvik::AsetaOhjeteksti(const std::string& teksti) {
-    // Called on every tick: a focus square whose name changed since the last
-    // tick was changed by the player's own move, and is named first.
-    KohdistettuRuutu nyt;
-    if (auto* ruudukko = qobject_cast<RuudukkoWidget*>(QApplication::focusWidget())) {
-        nyt = {ruudukko, ruudukko->kohdistettu(),
-               ruudukko->ruutu(ruudukko->kohdistettu())->accessibleName()};
+    // Called on every tick, so news of a key press is at most one tick old.
+    QString uutinen = imgPelaaja_->otaUutinen();
+    if (const QString kone = imgKone_->otaUutinen(); !kone.isEmpty()) {
+        uutinen = kone;
     }
-    const bool muuttui = nyt.ruudukko != nullptr && nyt.ruudukko == kohdistettu_.ruudukko &&
-                         nyt.ruutu == kohdistettu_.ruutu && nyt.nimi != kohdistettu_.nimi;
-    lblOhje_->naytaTeksti(QString::fromStdString(teksti), muuttui ? nyt.nimi : QString());
-    kohdistettu_ = std::move(nyt);
+    lblOhje_->naytaTeksti(QString::fromStdString(teksti), uutinen);
 }
 
 void frmSorvik::AsetaOsoitin(Osoitin osoitin) {

@@ -33,8 +33,9 @@ ParhaatTulokset::ParhaatTulokset() {
 }
 
 void ParhaatTulokset::LataaParhaatTulokset() {
-    // The whole list from one version of the store, even while another copy
-    // of the game writes it.
+    // The whole list from one version of the store, whatever other programs
+    // write meanwhile. The list is saved value by value, so a load during
+    // another copy's save may still see that save half done.
     [[maybe_unused]] const rekisteri::Tilannekuva kuva;
     for (std::size_t k = 0; k < Koko; ++k) {
         const std::string nimi = LueArvo(HKEY_CURRENT_USER, OhjelmanAvain, Nimi("ParasPelaaja", k));

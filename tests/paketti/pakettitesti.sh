@@ -123,9 +123,14 @@ fi
 gzip -t "$juuri"/usr/share/doc/sorvik/changelog.gz "$juuri"/usr/share/man/*/*.gz "$juuri"/usr/share/man/fi/*/*.gz
 
 echo "== validators"
-desktop-file-validate "$juuri/usr/share/applications/$TUNNUS.desktop"
-[[ -z $(desktop-file-validate "$juuri/usr/share/applications/$TUNNUS.desktop") ]] ||
+huomautukset=$(desktop-file-validate "$juuri/usr/share/applications/$TUNNUS.desktop") || {
+    echo "$huomautukset"
+    virhe "desktop-file-validate löysi virheitä"
+}
+[[ -z $huomautukset ]] || {
+    echo "$huomautukset"
     virhe "desktop-file-validate huomautti"
+}
 appstreamcli validate --no-net "$juuri/usr/share/metainfo/$TUNNUS.metainfo.xml"
 for sivu in "$juuri"/usr/share/man/man6/*.6.gz "$juuri"/usr/share/man/fi/man6/*.6.gz; do
     varoitukset=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$sivu" 2>&1 >/dev/null)

@@ -5,7 +5,8 @@
 #       Starts Xvfb on a display number it finds free itself and exports
 #       DISPLAY. The server picks the number (-displayfd), so two test runs, or
 #       a stale server whose socket outlives its lock file, never end up on the
-#       same display. The caller's EXIT trap calls lopeta_xvfb.
+#       same display. It never resets. The caller's EXIT trap calls
+#       lopeta_xvfb.
 #   lopeta_xvfb
 #   etsi_ikkuna <otsikko> <sekunteja>
 #       Prints the first shown window with exactly this caption.
@@ -21,7 +22,10 @@ kaynnista_xvfb() {
     XVFB_KANSIO=$(mktemp -d)
     # Local connections only; no cookie, as nothing but this test's own
     # processes can reach a private unix socket on a display of its own.
-    Xvfb -displayfd 3 -nolisten tcp -screen 0 "$1" 3>"$XVFB_KANSIO/numero" \
+    # -noreset: by default the server resets whenever its last client leaves,
+    # and the short-lived clients of the tests (each xdotool search) would
+    # make the game's own connection fail when it lands during a reset.
+    Xvfb -displayfd 3 -nolisten tcp -noreset -screen 0 "$1" 3>"$XVFB_KANSIO/numero" \
         >"$XVFB_KANSIO/loki" 2>&1 &
     XVFB_PID=$!
     local numero=
